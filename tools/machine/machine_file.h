@@ -56,7 +56,7 @@ bool ReadFile(const std::string& path, std::string& text, std::string& error);
 // values it overwrote restored, so a test leaves the registry as it found it.
 class LoadedMachine {
 public:
-    LoadedMachine() = default;
+    LoadedMachine();
     ~LoadedMachine();
     LoadedMachine(const LoadedMachine&) = delete;
     LoadedMachine& operator=(const LoadedMachine&) = delete;

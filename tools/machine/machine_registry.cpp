@@ -342,6 +342,7 @@ void LoadedMachine::Unload() {
     loaded_ = false;
 }
 
+LoadedMachine::LoadedMachine() = default;
 LoadedMachine::~LoadedMachine() { Unload(); }
 
 }  // namespace machine
