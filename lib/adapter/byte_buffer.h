@@ -32,10 +32,10 @@ public:
         return data_ != nullptr;
     }
 
-    // Stores length bytes and a zero byte after them; false (and empty) when memory runs out.
+    // Stores length bytes and a zero byte after them; false when memory runs out (then empty).
     bool Assign(const void* bytes, int32_t length) {
-        if (length < 0) length = 0;
-        if (!Reserve(length + 1)) return false;
+        if (length < 0 || !bytes) length = 0;
+        if (length == INT32_MAX || !Reserve(length + 1)) return false;
         if (length) std::memmove(data_, bytes, static_cast<uint32_t>(length));
         data_[length] = 0;
         length_ = length;
