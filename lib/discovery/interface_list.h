@@ -5,6 +5,7 @@
 #include "include/halvora.h"
 #include "lib/discovery/records.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,8 @@ namespace halvora {
 
 class InterfaceList {
 public:
-    // criteria may be null; a count of 0 or less selects every adapter.
+    // Scans the registry once. criteria may be null; a count of 0 or less selects every
+    // adapter. Throws std::bad_alloc when memory runs out.
     InterfaceList(const InterfaceFilter* criteria, int32_t count);
     InterfaceList(const InterfaceList&) = delete;
     InterfaceList& operator=(const InterfaceList&) = delete;
