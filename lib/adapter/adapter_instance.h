@@ -64,7 +64,8 @@ public:
     Nds80211* Adapter() const { return adapter_.get(); }
 
 protected:
-    // For test doubles that stand in for an opened adapter.
+    // For test doubles that stand in for an opened adapter: nothing is opened, both events are
+    // set (bound and ready).
     struct NoOpen {};
     explicit AdapterInstance(NoOpen);
 
