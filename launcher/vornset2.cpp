@@ -1,5 +1,6 @@
 // vornset2: starts the setup program in the "vornset2" sub-folder beside this file, silently and
 // hidden, waits until it has ended, and ends without ever showing a window.
+#include "launcher/exit_codes.h"
 #include "launcher/setup_path.h"
 #include "launcher/setup_wait.h"
 #include "lib/platform/win32.h"
@@ -8,20 +9,14 @@
 
 namespace {
 
-// The setup program's own exit code is deliberately not passed on.
-enum ExitCode : int {
-    kEnded = 0,          // the setup program ran and has ended
-    kNoOwnPath = 1,      // own path unreadable or longer than its buffer
-    kStartFailed = 2,    // the shell could not start the setup program
-    kLostProcess = 3,    // started, but its end could not be observed
-};
+using namespace vornset2;
 
 // NOASYNC: the shell finishes the start before returning. NO_UI: a failed start must not
 // leave the shell's error box on screen, since the launcher shows nothing.
 constexpr ULONG kShellFlags = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
 static_assert(kShellFlags == 0x540);
 
-class StartedProcess : public vornset2::SetupProcess {
+class StartedProcess : public SetupProcess {
 public:
     explicit StartedProcess(HANDLE process) : process_(process) {}
     ~StartedProcess() override { CloseHandle(process_); }
@@ -42,13 +37,13 @@ private:
 };
 
 int RunSetup() {
-    char own[vornset2::kOwnPathBytes];
+    char own[kOwnPathBytes];
     DWORD length = GetModuleFileNameA(nullptr, own, sizeof own);
     // A path that filled the buffer may have been cut short and would name the wrong folder.
     if (length == 0 || length >= sizeof own) return kNoOwnPath;
 
-    char setup[vornset2::kSetupPathBytes];
-    if (!vornset2::SetupPathFor({own, length}, setup, sizeof setup)) return kNoOwnPath;
+    char setup[kSetupPathBytes];
+    if (!SetupPathFor({own, length}, setup, sizeof setup)) return kNoOwnPath;
 
     SHELLEXECUTEINFOA start = {};
     start.cbSize = sizeof start;
@@ -61,7 +56,7 @@ int RunSetup() {
     if (start.hProcess == nullptr) return kLostProcess;
 
     StartedProcess process(start.hProcess);
-    return vornset2::WaitForSetupEnd(process) ? kEnded : kLostProcess;
+    return WaitForSetupEnd(process) ? kEnded : kLostProcess;
 }
 
 }  // namespace
