@@ -18,23 +18,23 @@ struct CounterRow {
 };
 
 constexpr CounterRow kCounterRows[] = {
-    {0x48204080, CounterSource::Oid, kOidGenXmitOk},               // dot11TransmittedFragmentCount
-    {0x48204680, CounterSource::Oid, kOidGenXmitOk},               // dot11TransmittedFrameCount
-    {0x48204100, CounterSource::Oid, kOidGenMulticastFramesXmit},  // dot11MulticastTransmittedFrameCount
-    {0x48204500, CounterSource::Oid, kOidGenRcvOk},                // dot11ReceivedFragmentCount
-    {0x48204780, CounterSource::Oid, kOidGenRcvOk},                // receivedFrameCount
-    {0x48204580, CounterSource::Oid, kOidGenMulticastFramesRcv},   // dot11MulticastReceivedFrameCount
-    {0x48204800, CounterSource::Oid, kOidGenDirectedBytesXmit},    // directedBytesTransmitted
-    {0x48204880, CounterSource::Oid, kOidGenMulticastBytesXmit},   // multicastBytesTransmitted
-    {0x48204900, CounterSource::Oid, kOidGenDirectedBytesRcv},     // directedBytesReceived
-    {0x48204980, CounterSource::Oid, kOidGenMulticastBytesRcv},    // multicastBytesReceived
-    {0x48204A00, CounterSource::Oid, kOidGenBroadcastFramesXmit},  // broadcastFramesTransmitted
-    {0x48204A80, CounterSource::Oid, kOidGenBroadcastBytesXmit},   // broadcastBytesTransmitted
-    {0x48204B00, CounterSource::Oid, kOidGenBroadcastFramesRcv},   // broadcastFramesReceived
-    {0x48204B80, CounterSource::Oid, kOidGenBroadcastBytesRcv},    // broadcastBytesReceived
-    {0x48204C00, CounterSource::TxBytes, 0},                       // totalBytesTransmitted
-    {0x48204C80, CounterSource::RxBytes, 0},                       // totalBytesReceived
-    {0xC8104100, CounterSource::Oid, kOidGenLinkSpeed},            // linkSpeed
+    {APS_dot11TransmittedFragmentCount, CounterSource::Oid, kOidGenXmitOk},
+    {APS_dot11TransmittedFrameCount, CounterSource::Oid, kOidGenXmitOk},
+    {APS_dot11MulticastTransmittedFrameCount, CounterSource::Oid, kOidGenMulticastFramesXmit},
+    {APS_dot11ReceivedFragmentCount, CounterSource::Oid, kOidGenRcvOk},
+    {APS_receivedFrameCount, CounterSource::Oid, kOidGenRcvOk},
+    {APS_dot11MulticastReceivedFrameCount, CounterSource::Oid, kOidGenMulticastFramesRcv},
+    {APS_directedBytesTransmitted, CounterSource::Oid, kOidGenDirectedBytesXmit},
+    {APS_multicastBytesTransmitted, CounterSource::Oid, kOidGenMulticastBytesXmit},
+    {APS_directedBytesReceived, CounterSource::Oid, kOidGenDirectedBytesRcv},
+    {APS_multicastBytesReceived, CounterSource::Oid, kOidGenMulticastBytesRcv},
+    {APS_broadcastFramesTransmitted, CounterSource::Oid, kOidGenBroadcastFramesXmit},
+    {APS_broadcastBytesTransmitted, CounterSource::Oid, kOidGenBroadcastBytesXmit},
+    {APS_broadcastFramesReceived, CounterSource::Oid, kOidGenBroadcastFramesRcv},
+    {APS_broadcastBytesReceived, CounterSource::Oid, kOidGenBroadcastBytesRcv},
+    {APS_totalBytesTransmitted, CounterSource::TxBytes, 0},
+    {APS_totalBytesReceived, CounterSource::RxBytes, 0},
+    {APS_linkSpeed, CounterSource::Oid, kOidGenLinkSpeed},
 };
 
 // Addresses; an OID of 0 is not served in that direction.
@@ -45,9 +45,9 @@ struct MacRow {
 };
 
 constexpr MacRow kMacRows[] = {
-    {0x44104080, kOid8023CurrentAddress, kOid8023CurrentAddress},  // dot11StationID
-    {0x48104080, kOid8023CurrentAddress, 0},                       // dot11MACAddress
-    {0xCC104400, kOid80211Bssid, kOid80211Bssid},                  // currentBssid
+    {APS_dot11StationID, kOid8023CurrentAddress, kOid8023CurrentAddress},
+    {APS_dot11MACAddress, kOid8023CurrentAddress, 0},
+    {APS_currentBssid, kOid80211Bssid, kOid80211Bssid},
 };
 
 // Byte strings.
@@ -62,12 +62,11 @@ struct BytesRow {
 };
 
 constexpr BytesRow kBytesRows[] = {
-    {0x44104480, BytesGet::Ssid, BytesSet::Ssid, nullptr},        // dot11DesiredSSID
-    {0x44104580, BytesGet::RateSet, BytesSet::RateSet, nullptr},  // dot11OperationalRateSet
-    {0x48104400, BytesGet::Text, BytesSet::None, "Brevane Corporation."},  // dot11ManufacturerID
-    {0x48104480, BytesGet::Text, BytesSet::None,
-     "802.11 Wireless LAN Adapter."},                                      // dot11ProductID
-    {0x4C108081, BytesGet::ClassName, BytesSet::None, nullptr},  // dot11manufacturerOUI
+    {APS_dot11DesiredSSID, BytesGet::Ssid, BytesSet::Ssid, nullptr},
+    {APS_dot11OperationalRateSet, BytesGet::RateSet, BytesSet::RateSet, nullptr},
+    {APS_dot11ManufacturerID, BytesGet::Text, BytesSet::None, "Brevane Corporation."},
+    {APS_dot11ProductID, BytesGet::Text, BytesSet::None, "802.11 Wireless LAN Adapter."},
+    {APS_dot11manufacturerOUI, BytesGet::ClassName, BytesSet::None, nullptr},
 };
 
 // Blocks in the caller's buffer; a raw row takes the OID from the buffer's first 4 bytes.
@@ -79,17 +78,17 @@ struct BlockRow {
 };
 
 constexpr BlockRow kBlockRows[] = {
-    {0x4C108085, kOidGenVendorDriverVersion, 0, false},       // driverVersion
-    {0xC4104080, kOid80211Rssi, 0, false},                    // surveySignalStrength
-    {0xCC104180, kOid80211Rssi, 0, false},                    // currentSignalStrength
-    {0xC4104180, kOid80211BssidList, 0, false},               // surveyBssidList
-    {0xCC104280, kOid80211BssidList, 0, false},               // bssidList
-    {0xC4104200, kOid80211NetworkTypesSupported, 0, false},   // surveyNetworkTypes
-    {0xCC104480, kOid80211Statistics, 0, false},              // statisticsBlock
-    {0x44104A80, 0, kOid80211Disassociate, false},            // disassociateRequest
-    {0xC4104100, 0, kOid80211BssidListScan, false},           // surveyScan
-    {0xCC104200, 0, kOid80211BssidListScan, false},           // scanRequest
-    {0xD0104200, 0, 0, true},                                 // rawOidRequest
+    {APS_driverVersion, kOidGenVendorDriverVersion, 0, false},
+    {APS_surveySignalStrength, kOid80211Rssi, 0, false},
+    {APS_currentSignalStrength, kOid80211Rssi, 0, false},
+    {APS_surveyBssidList, kOid80211BssidList, 0, false},
+    {APS_bssidList, kOid80211BssidList, 0, false},
+    {APS_surveyNetworkTypes, kOid80211NetworkTypesSupported, 0, false},
+    {APS_statisticsBlock, kOid80211Statistics, 0, false},
+    {APS_disassociateRequest, 0, kOid80211Disassociate, false},
+    {APS_surveyScan, 0, kOid80211BssidListScan, false},
+    {APS_scanRequest, 0, kOid80211BssidListScan, false},
+    {APS_rawOidRequest, 0, 0, true},
 };
 
 constexpr int32_t kRawHeader = 4;

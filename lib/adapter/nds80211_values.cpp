@@ -35,34 +35,34 @@ struct U32Row {
 };
 
 constexpr U32Row kU32Rows[] = {
-    {0x44104380, kOid80211WepStatus,  // dot11PrivacyOptionImplemented
+    {APS_dot11PrivacyOptionImplemented, kOid80211WepStatus,
      U32Get::Oid, Translate({{3, 0}}, 1), U32Set::None, kAsIs},
-    {0x44104500, kOid80211InfrastructureMode,  // dot11DesiredBSSType
+    {APS_dot11DesiredBSSType, kOid80211InfrastructureMode,
      U32Get::BssType, Translate({{0, 2}, {1, 1}}, 3),
      U32Set::BssType, Translate({{2, 0}, {1, 1}}, 2)},
-    {0x44504080, kOid80211WepStatus,  // dot11PrivacyInvoked
+    {APS_dot11PrivacyInvoked, kOid80211WepStatus,
      U32Get::Oid, Translate({{0, 1}}, 0), U32Set::OidTwice, Translate({{0, 1}}, 0)},
-    {0x44504100, 0,  // dot11WEPDefaultKeyID
+    {APS_dot11WEPDefaultKeyID, 0,
      U32Get::TransmitKey, kAsIs, U32Set::TransmitKey, kAsIs},
-    {0x44504380, kOid80211WepStatus,  // encryptionStatus
+    {APS_encryptionStatus, kOid80211WepStatus,
      U32Get::Oid, kAsIs, U32Set::Oid, kAsIs},
-    {0x48104100, kOid80211RtsThreshold,  // dot11RTSThreshold
+    {APS_dot11RTSThreshold, kOid80211RtsThreshold,
      U32Get::Oid, kAsIs, U32Set::Oid, kAsIs},
-    {0x48104280, kOid80211FragmentationThreshold,  // dot11FragmentationThreshold
+    {APS_dot11FragmentationThreshold, kOid80211FragmentationThreshold,
      U32Get::Oid, kAsIs, U32Set::Oid, kAsIs},
-    {0x50104080, kOid80211NetworkTypeInUse,  // dot11PHYType
+    {APS_dot11PHYType, kOid80211NetworkTypeInUse,
      U32Get::Oid, Translate({{0, 1}, {1, 2}, {2, 4}, {3, 5}}, 3), U32Set::None, kAsIs},
-    {0x50304080, 0,  // dot11NumberSupportedPowerLevels
+    {APS_dot11NumberSupportedPowerLevels, 0,
      U32Get::Zero, kAsIs, U32Set::None, kAsIs},
-    {0x50B04080, kOid80211Configuration,  // dot11CurrentFrequency
+    {APS_dot11CurrentFrequency, kOid80211Configuration,
      U32Get::Frequency, kAsIs, U32Set::Frequency, kAsIs},
-    {0xCC104080, kOidGenMediaConnectStatus,  // mediaConnected
+    {APS_mediaConnected, kOidGenMediaConnectStatus,
      U32Get::Oid, Translate({{0, 1}}, 0), U32Set::None, kAsIs},
-    {0xCC104300, 0,  // radioEnabled
+    {APS_radioEnabled, 0,
      U32Get::None, kAsIs, U32Set::Radio, kAsIs},
-    {0xCC104380, kOid80211PowerMode,  // powerMode
+    {APS_powerMode, kOid80211PowerMode,
      U32Get::Oid, kAsIs, U32Set::Oid, kAsIs},
-    {0xCC104600, kOid80211AuthenticationMode,  // authenticationMode
+    {APS_authenticationMode, kOid80211AuthenticationMode,
      U32Get::Oid, kAsIs, U32Set::Oid, kAsIs},
 };
 
