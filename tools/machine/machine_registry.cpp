@@ -90,11 +90,18 @@ void DeleteValue(HKEY root, const std::string& path, const std::string& name) {
     RegCloseKey(key);
 }
 
+// The reader's escapes: a name may hold a line break, which must not end the line.
 std::string Quote(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
-        if (c == '\\' || c == '"') out += '\\';
-        out += c;
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            if (c == '\\' || c == '"') out += '\\';
+            out += c;
+        }
     }
     return out + "\"";
 }
