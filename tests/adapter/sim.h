@@ -34,9 +34,9 @@ std::string Set(const char* oid, const std::string& data);
 
 // Hex text of a 32-bit value as it crosses the driver interface ("2b090000" for 2347).
 std::string Le32(uint32_t value);
-// A REGEDIT4 line for an OID answer: "0D01020A"=dword:0000092b.
-std::string Dword(const char* oid, uint32_t value);
-std::string Hex(const char* oid, const std::string& hex);
+// REGEDIT4 lines of a 32-bit or byte value, for example "0d01020a"=dword:0000092b.
+std::string Dword(const char* name, uint32_t value);
+std::string Hex(const char* name, const std::string& hex);
 
 double MillisecondsSince(std::chrono::steady_clock::time_point start);
 
