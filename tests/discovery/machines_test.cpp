@@ -248,7 +248,9 @@ TEST_P(MachineFile, IndexOfFindsTheFirstExactInstanceName) {
         ASSERT_NE(nullptr, list.InstanceName(i));
         EXPECT_EQ(i, list.IndexOf(list.InstanceName(i)));
         std::string other = OtherCase(list.InstanceName(i));
-        if (other != list.InstanceName(i)) EXPECT_EQ(-1, list.IndexOf(other));
+        if (other != list.InstanceName(i)) {
+            EXPECT_EQ(-1, list.IndexOf(other));
+        }
     }
     EXPECT_EQ(-1, list.IndexOf("no such adapter"));
     EXPECT_EQ(-1, list.IndexOf(""));
