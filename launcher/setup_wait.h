@@ -11,20 +11,23 @@ inline constexpr std::uint32_t kStillActive = 259;
 // Interval between exit-code reads when the process handle cannot be waited on.
 inline constexpr std::uint32_t kPollMilliseconds = 10;
 
-// The calls the wait needs on the started process, so the decision can be tested on its own.
-class SetupProcess {
-public:
-    virtual ~SetupProcess() = default;
-    // Blocks until the process has ended. False when the handle cannot be waited on.
-    virtual bool WaitForEnd() = 0;
-    // False when the exit code cannot be read.
-    virtual bool ReadExitCode(std::uint32_t& code) = 0;
-    virtual void Pause(std::uint32_t milliseconds) = 0;
-};
-
 // Waits on the handle, so a setup that itself exits with kStillActive is still seen to end;
 // only when that wait is refused does it poll the exit code every kPollMilliseconds.
 // Returns false when neither works and the end of the process cannot be known.
-bool WaitForSetupEnd(SetupProcess& process);
+//
+// Process provides: bool WaitForEnd() (blocks until the process ended; false when the handle
+// cannot be waited on), bool ReadExitCode(std::uint32_t&) and void Pause(std::uint32_t ms).
+// A template rather than a virtual interface, so the launcher needs no C++ runtime support.
+template <class Process>
+bool WaitForSetupEnd(Process& process) {
+    if (process.WaitForEnd()) return true;
+
+    std::uint32_t code = 0;
+    while (process.ReadExitCode(code)) {
+        if (code != kStillActive) return true;
+        process.Pause(kPollMilliseconds);
+    }
+    return false;
+}
 
 }  // namespace vornset2

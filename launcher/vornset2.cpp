@@ -16,21 +16,21 @@ using namespace vornset2;
 constexpr ULONG kShellFlags = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
 static_assert(kShellFlags == 0x540);
 
-class StartedProcess : public SetupProcess {
+class StartedProcess {
 public:
     explicit StartedProcess(HANDLE process) : process_(process) {}
-    ~StartedProcess() override { CloseHandle(process_); }
+    ~StartedProcess() { CloseHandle(process_); }
     StartedProcess(const StartedProcess&) = delete;
     StartedProcess& operator=(const StartedProcess&) = delete;
 
-    bool WaitForEnd() override { return WaitForSingleObject(process_, INFINITE) == WAIT_OBJECT_0; }
-    bool ReadExitCode(std::uint32_t& code) override {
+    bool WaitForEnd() { return WaitForSingleObject(process_, INFINITE) == WAIT_OBJECT_0; }
+    bool ReadExitCode(std::uint32_t& code) {
         DWORD value = 0;
         if (!GetExitCodeProcess(process_, &value)) return false;
         code = value;
         return true;
     }
-    void Pause(std::uint32_t milliseconds) override { Sleep(milliseconds); }
+    void Pause(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
 private:
     HANDLE process_;

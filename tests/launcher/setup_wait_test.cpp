@@ -12,13 +12,13 @@ using vornset2::kStillActive;
 
 // A started process whose wait and exit-code reads follow a script; a read past the end of
 // the script fails, so a wait that never stops polling ends the test instead of hanging it.
-class ScriptedProcess : public vornset2::SetupProcess {
+class ScriptedProcess {
 public:
     ScriptedProcess(bool waitWorks, std::vector<std::optional<std::uint32_t>> reads)
         : waitWorks_(waitWorks), reads_(std::move(reads)) {}
 
-    bool WaitForEnd() override { return waitWorks_; }
-    bool ReadExitCode(std::uint32_t& code) override {
+    bool WaitForEnd() { return waitWorks_; }
+    bool ReadExitCode(std::uint32_t& code) {
         if (readCount_ >= reads_.size()) {
             ++readsPastScript_;
             return false;
@@ -28,7 +28,7 @@ public:
         code = *next;
         return true;
     }
-    void Pause(std::uint32_t milliseconds) override { pauses_.push_back(milliseconds); }
+    void Pause(std::uint32_t milliseconds) { pauses_.push_back(milliseconds); }
 
     bool waitWorks_;
     std::vector<std::optional<std::uint32_t>> reads_;
