@@ -94,10 +94,13 @@ std::string FormatValue(LeafKind kind, const uint8_t* data, size_t size, ValueSt
             return text;
         }
         break;
-    case LeafKind::Octets:
-        if (style == ValueStyle::kHuman && Printable(data, size))
-            return std::string(reinterpret_cast<const char*>(data), size);
+    case LeafKind::Octets: {
+        // A text that carries its terminating zero prints as the text.
+        const size_t text = size > 0 && data[size - 1] == 0 ? size - 1 : size;
+        if (style == ValueStyle::kHuman && Printable(data, text))
+            return std::string(reinterpret_cast<const char*>(data), text);
         break;
+    }
     case LeafKind::Raw: break;
     }
     return HexText(data, size);
