@@ -3,6 +3,7 @@
 // "arg" line per command-line argument, the show command it was given, and performance-counter
 // stamps at its start and just before it exits.
 #include "lib/platform/win32.h"
+#include "tests/launcher/process/stamp.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,16 +19,10 @@ std::string OwnFolder() {
     return own.substr(0, own.rfind('\\') + 1);
 }
 
-unsigned long long Now() {
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<unsigned long long>(counter.QuadPart);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
-    unsigned long long started = Now();
+    unsigned long long started = Stamp();
     std::string folder = OwnFolder();
 
     unsigned long sleepMs = 0;
@@ -45,7 +40,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     }
     Sleep(sleepMs);
     if (FILE* out = std::fopen(record.c_str(), "a")) {
-        std::fprintf(out, "end %llu\n", Now());
+        std::fprintf(out, "end %llu\n", Stamp());
         std::fclose(out);
     }
     return static_cast<int>(exitCode);

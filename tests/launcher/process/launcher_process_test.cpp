@@ -2,6 +2,7 @@
 // program (fake_setup.cpp) that records how it was started and when it ended.
 #include "launcher/exit_codes.h"
 #include "lib/platform/win32.h"
+#include "tests/launcher/process/stamp.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +24,6 @@ std::string OwnFolder() {
     char path[4096];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     return FolderOf(std::string(path, length < sizeof path ? length : 0));
-}
-
-unsigned long long Now() {
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<unsigned long long>(counter.QuadPart);
 }
 
 double Milliseconds(unsigned long long from, unsigned long long to) {
@@ -127,14 +122,14 @@ protected:
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process = {};
-        run.start = Now();
+        run.start = Stamp();
         if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                             root_.c_str(), &startup, &process)) {
             ADD_FAILURE() << "cannot start " << path << ": error " << GetLastError();
             return run;
         }
         run.ended = WaitForSingleObject(process.hProcess, kHangMilliseconds) == WAIT_OBJECT_0;
-        run.end = Now();
+        run.end = Stamp();
         if (!run.ended) TerminateProcess(process.hProcess, 99);
         GetExitCodeProcess(process.hProcess, &run.exitCode);
         CloseHandle(process.hThread);
