@@ -40,6 +40,18 @@ bool Reach(NIOC_HANDLE handle, std::string& instance, std::string& key) {
     return LibraryValue("Running") && KeyExists(key);
 }
 
+// An OID request that may go on to the adapter: the buffer is there for its length and the
+// adapter is reachable. One that cannot is traced when the handle is open.
+bool Request(const char* verb, NIOC_HANDLE handle, uint32_t oid, const void* buffer,
+             uint32_t length, std::string& instance, std::string& key) {
+    if (!buffer && length) return false;
+    if (Reach(handle, instance, key)) return true;
+    if (!instance.empty())
+        TraceLine(std::string(verb) + " " + instance + " " + Hex8(oid) + " len=" +
+                  std::to_string(length) + " -> not reached");
+    return false;
+}
+
 void Failed(uint32_t* status, uint32_t* needed, uint32_t* count) {
     Put(status, kNdisFailure);
     Put(needed, 0u);
@@ -49,10 +61,8 @@ void Failed(uint32_t* status, uint32_t* needed, uint32_t* count) {
 BOOL ByteCount(const char* verb, const char* valueName, NIOC_HANDLE handle, uint32_t* count) {
     std::string instance, key;
     if (!InstanceOf(handle, instance)) return FALSE;
-    key = AdapterKey(instance.c_str());
     uint32_t value = 0;
-    bool ok = count && LibraryValue("Running") && KeyExists(key) &&
-              ReadDword(key, valueName, value);
+    bool ok = count && Reach(handle, instance, key) && ReadDword(key, valueName, value);
     if (ok) *count = value;
     TraceLine(std::string(verb) + " " + instance + " -> " +
               (ok ? std::to_string(value) : std::string("failed")));
@@ -112,13 +122,7 @@ NIOC_API BOOL NIOC_CALL NIOC_QueryOid(NIOC_HANDLE handle, uint32_t* status, uint
     return Guarded(FALSE, [&] {
         Failed(status, needed, written);
         std::string instance, key;
-        if (!buffer && length) return FALSE;
-        if (!Reach(handle, instance, key)) {
-            if (!instance.empty())
-                TraceLine("query " + instance + " " + Hex8(oid) + " len=" +
-                          std::to_string(length) + " -> not reached");
-            return FALSE;
-        }
+        if (!Request("query", handle, oid, buffer, length, instance, key)) return FALSE;
         uint8_t* bytes = static_cast<uint8_t*>(buffer);
         Outcome out = AnswerQuery(instance, key, oid, bytes, length);
         Put(status, out.status);
@@ -137,13 +141,7 @@ NIOC_API BOOL NIOC_CALL NIOC_SetOid(NIOC_HANDLE handle, uint32_t* status, uint32
     return Guarded(FALSE, [&] {
         Failed(status, needed, read);
         std::string instance, key;
-        if (!buffer && length) return FALSE;
-        if (!Reach(handle, instance, key)) {
-            if (!instance.empty())
-                TraceLine("set " + instance + " " + Hex8(oid) + " len=" + std::to_string(length) +
-                          " -> not reached");
-            return FALSE;
-        }
+        if (!Request("set", handle, oid, buffer, length, instance, key)) return FALSE;
         const uint8_t* bytes = static_cast<const uint8_t*>(buffer);
         Outcome out = AnswerSet(key, oid, bytes, length);
         Put(status, out.status);

@@ -3,6 +3,7 @@
 #include "lib/adapter/nioc.h"
 #include "molvex/adapter_state.h"
 #include "molvex/sim_registry.h"
+#include "molvex/trace.h"
 
 #include <algorithm>
 #include <cstring>
@@ -30,10 +31,11 @@ struct OidValues {
     std::vector<Step> steps;  // ascending by number
 };
 
+// Upper case, as machine files write it; a value created by a set is named so.
 std::string OidName(uint32_t oid) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string s(8, '0');
-    for (int i = 7; i >= 0; --i, oid >>= 4) s[i] = digits[oid & 0xF];
+    std::string s = Hex8(oid);
+    for (char& c : s)
+        if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
     return s;
 }
 
