@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <thread>
 
 namespace {
@@ -27,7 +28,8 @@ Event* AsEvent(HANDLE h) {
 }  // namespace
 
 HANDLE CreateEventA(LPSECURITY_ATTRIBUTES, BOOL manualReset, BOOL initialState, LPCSTR) {
-    Event* e = new Event;
+    Event* e = new (std::nothrow) Event;
+    if (!e) return nullptr;
     e->manualReset = manualReset != 0;
     e->signalled = initialState != 0;
     return e;

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,16 @@ LONG CopyData(const std::vector<BYTE>& data, LPBYTE out, LPDWORD outSize) {
     return ERROR_SUCCESS;
 }
 
+// The Win32 registry never throws: running out of memory is an error code.
+template <typename Body>
+LONG Guarded(Body body) noexcept {
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return ERROR_OUTOFMEMORY;
+    }
+}
+
 }  // namespace
 
 void HostRegistryReset() {
@@ -130,169 +141,192 @@ void HostRegistryReset() {
 }
 
 LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM, PHKEY result) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    if (!result) return ERROR_INVALID_PARAMETER;
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    for (const std::string& part : SplitPath(subKey)) {
-        auto it = k->subkeys.find(part);
-        if (it == k->subkeys.end()) return ERROR_FILE_NOT_FOUND;
-        k = it->second;
-    }
-    *result = NewHandle(k);
-    return ERROR_SUCCESS;
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        if (!result) return ERROR_INVALID_PARAMETER;
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        for (const std::string& part : SplitPath(subKey)) {
+            auto it = k->subkeys.find(part);
+            if (it == k->subkeys.end()) return ERROR_FILE_NOT_FOUND;
+            k = it->second;
+        }
+        *result = NewHandle(k);
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES,
                      PHKEY result, LPDWORD disposition) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    if (!result) return ERROR_INVALID_PARAMETER;
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    DWORD how = REG_OPENED_EXISTING_KEY;
-    for (const std::string& part : SplitPath(subKey)) {
-        auto it = k->subkeys.find(part);
-        if (it == k->subkeys.end()) {
-            auto child = std::make_shared<Key>();
-            child->name = part;
-            child->parent = k.get();
-            it = k->subkeys.emplace(part, child).first;
-            how = REG_CREATED_NEW_KEY;
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        if (!result) return ERROR_INVALID_PARAMETER;
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        DWORD how = REG_OPENED_EXISTING_KEY;
+        for (const std::string& part : SplitPath(subKey)) {
+            auto it = k->subkeys.find(part);
+            if (it == k->subkeys.end()) {
+                auto child = std::make_shared<Key>();
+                child->name = part;
+                child->parent = k.get();
+                it = k->subkeys.emplace(part, child).first;
+                how = REG_CREATED_NEW_KEY;
+            }
+            k = it->second;
         }
-        k = it->second;
-    }
-    if (disposition) *disposition = how;
-    *result = NewHandle(k);
-    return ERROR_SUCCESS;
+        if (disposition) *disposition = how;
+        *result = NewHandle(k);
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegCloseKey(HKEY key) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    if (RootFor(key)) return ERROR_SUCCESS;
-    if (!key) return ERROR_INVALID_HANDLE;
-    delete reinterpret_cast<OpenKey*>(key);
-    return ERROR_SUCCESS;
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        if (RootFor(key)) return ERROR_SUCCESS;
+        if (!key) return ERROR_INVALID_HANDLE;
+        delete reinterpret_cast<OpenKey*>(key);
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    Value* v = k->FindValue(name ? name : "");
-    if (!v) return ERROR_FILE_NOT_FOUND;
-    if (type) *type = v->type;
-    return CopyData(v->data, data, size);
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        Value* v = k->FindValue(name ? name : "");
+        if (!v) return ERROR_FILE_NOT_FOUND;
+        if (type) *type = v->type;
+        return CopyData(v->data, data, size);
+    });
 }
 
 LONG RegSetValueExA(HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, DWORD size) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    if (!data && size) return ERROR_INVALID_PARAMETER;
-    std::string n = name ? name : "";
-    Value* v = k->FindValue(n);
-    if (!v) {
-        auto at = std::upper_bound(k->values.begin(), k->values.end(), n,
-                                   [](const std::string& a, const Value& b) {
-                                       return NoCaseLess()(a, b.name);
-                                   });
-        v = &*k->values.insert(at, Value{n, type, {}});
-    }
-    v->type = type;
-    v->data.assign(data, data + size);
-    return ERROR_SUCCESS;
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        if (!data && size) return ERROR_INVALID_PARAMETER;
+        std::string n = name ? name : "";
+        // Everything that can run out of memory comes first: a failed write changes nothing.
+        std::vector<BYTE> bytes(data, data + size);
+        Value* v = k->FindValue(n);
+        if (!v) {
+            auto at = std::upper_bound(k->values.begin(), k->values.end(), n,
+                                       [](const std::string& a, const Value& b) {
+                                           return NoCaseLess()(a, b.name);
+                                       });
+            v = &*k->values.insert(at, Value{std::move(n), type, std::move(bytes)});
+            return ERROR_SUCCESS;
+        }
+        v->type = type;
+        v->data = std::move(bytes);
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegDeleteValueA(HKEY key, LPCSTR name) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    std::string n = name ? name : "";
-    auto it = std::find_if(k->values.begin(), k->values.end(),
-                           [&](const Value& v) { return SameName(v.name, n); });
-    if (it == k->values.end()) return ERROR_FILE_NOT_FOUND;
-    k->values.erase(it);
-    return ERROR_SUCCESS;
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        std::string n = name ? name : "";
+        auto it = std::find_if(k->values.begin(), k->values.end(),
+                               [&](const Value& v) { return SameName(v.name, n); });
+        if (it == k->values.end()) return ERROR_FILE_NOT_FOUND;
+        k->values.erase(it);
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegDeleteKeyA(HKEY key, LPCSTR subKey) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    std::vector<std::string> parts = SplitPath(subKey);
-    if (parts.empty()) return ERROR_INVALID_PARAMETER;
-    for (size_t i = 0; i + 1 < parts.size(); ++i) {
-        auto it = k->subkeys.find(parts[i]);
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        std::vector<std::string> parts = SplitPath(subKey);
+        if (parts.empty()) return ERROR_INVALID_PARAMETER;
+        for (size_t i = 0; i + 1 < parts.size(); ++i) {
+            auto it = k->subkeys.find(parts[i]);
+            if (it == k->subkeys.end()) return ERROR_FILE_NOT_FOUND;
+            k = it->second;
+        }
+        auto it = k->subkeys.find(parts.back());
         if (it == k->subkeys.end()) return ERROR_FILE_NOT_FOUND;
-        k = it->second;
-    }
-    auto it = k->subkeys.find(parts.back());
-    if (it == k->subkeys.end()) return ERROR_FILE_NOT_FOUND;
-    // As on NT: a key that still has subkeys is not deleted.
-    if (!it->second->subkeys.empty()) return ERROR_ACCESS_DENIED;
-    it->second->deleted = true;
-    k->subkeys.erase(it);
-    return ERROR_SUCCESS;
+        // As on NT: a key that still has subkeys is not deleted.
+        if (!it->second->subkeys.empty()) return ERROR_ACCESS_DENIED;
+        it->second->deleted = true;
+        k->subkeys.erase(it);
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegEnumKeyA(HKEY key, DWORD index, LPSTR name, DWORD nameSize) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    if (index >= k->subkeys.size()) return ERROR_NO_MORE_ITEMS;
-    auto it = k->subkeys.begin();
-    std::advance(it, index);
-    const std::string& n = it->second->name;
-    if (!name || nameSize < n.size() + 1) return ERROR_MORE_DATA;
-    std::memcpy(name, n.c_str(), n.size() + 1);
-    return ERROR_SUCCESS;
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        if (index >= k->subkeys.size()) return ERROR_NO_MORE_ITEMS;
+        auto it = k->subkeys.begin();
+        std::advance(it, index);
+        const std::string& n = it->second->name;
+        if (!name || nameSize < n.size() + 1) return ERROR_MORE_DATA;
+        std::memcpy(name, n.c_str(), n.size() + 1);
+        return ERROR_SUCCESS;
+    });
 }
 
 LONG RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWORD nameChars, LPDWORD, LPDWORD type,
                    LPBYTE data, LPDWORD size) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    if (!nameChars) return ERROR_INVALID_PARAMETER;
-    if (index >= k->values.size()) return ERROR_NO_MORE_ITEMS;
-    const Value& v = k->values[index];
-    if (!name || *nameChars < v.name.size() + 1) return ERROR_MORE_DATA;
-    std::memcpy(name, v.name.c_str(), v.name.size() + 1);
-    *nameChars = static_cast<DWORD>(v.name.size());
-    if (type) *type = v.type;
-    return CopyData(v.data, data, size);
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        if (!nameChars) return ERROR_INVALID_PARAMETER;
+        if (index >= k->values.size()) return ERROR_NO_MORE_ITEMS;
+        const Value& v = k->values[index];
+        if (!name || *nameChars < v.name.size() + 1) return ERROR_MORE_DATA;
+        std::memcpy(name, v.name.c_str(), v.name.size() + 1);
+        *nameChars = static_cast<DWORD>(v.name.size());
+        if (type) *type = v.type;
+        return CopyData(v.data, data, size);
+    });
 }
 
 LONG RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classChars, LPDWORD, LPDWORD subKeys,
                       LPDWORD maxSubKeyChars, LPDWORD maxClassChars, LPDWORD values,
                       LPDWORD maxValueNameChars, LPDWORD maxValueBytes, LPDWORD securityBytes,
                       PFILETIME) {
-    std::lock_guard<std::recursive_mutex> guard(g_lock);
-    LONG error = ERROR_SUCCESS;
-    std::shared_ptr<Key> k = Resolve(key, &error);
-    if (!k) return error;
-    DWORD maxSub = 0, maxName = 0, maxData = 0;
-    for (auto& [n, child] : k->subkeys) maxSub = std::max<DWORD>(maxSub, child->name.size());
-    for (auto& v : k->values) {
-        maxName = std::max<DWORD>(maxName, v.name.size());
-        maxData = std::max<DWORD>(maxData, v.data.size());
-    }
-    if (keyClass && classChars && *classChars) keyClass[0] = '\0';
-    if (classChars) *classChars = 0;
-    if (subKeys) *subKeys = static_cast<DWORD>(k->subkeys.size());
-    if (maxSubKeyChars) *maxSubKeyChars = maxSub;
-    if (maxClassChars) *maxClassChars = 0;
-    if (values) *values = static_cast<DWORD>(k->values.size());
-    if (maxValueNameChars) *maxValueNameChars = maxName;
-    if (maxValueBytes) *maxValueBytes = maxData;
-    if (securityBytes) *securityBytes = 0;
-    return ERROR_SUCCESS;
+    return Guarded([&]() -> LONG {
+        std::lock_guard<std::recursive_mutex> guard(g_lock);
+        LONG error = ERROR_SUCCESS;
+        std::shared_ptr<Key> k = Resolve(key, &error);
+        if (!k) return error;
+        DWORD maxSub = 0, maxName = 0, maxData = 0;
+        for (auto& [n, child] : k->subkeys) maxSub = std::max<DWORD>(maxSub, child->name.size());
+        for (auto& v : k->values) {
+            maxName = std::max<DWORD>(maxName, v.name.size());
+            maxData = std::max<DWORD>(maxData, v.data.size());
+        }
+        if (keyClass && classChars && *classChars) keyClass[0] = '\0';
+        if (classChars) *classChars = 0;
+        if (subKeys) *subKeys = static_cast<DWORD>(k->subkeys.size());
+        if (maxSubKeyChars) *maxSubKeyChars = maxSub;
+        if (maxClassChars) *maxClassChars = 0;
+        if (values) *values = static_cast<DWORD>(k->values.size());
+        if (maxValueNameChars) *maxValueNameChars = maxName;
+        if (maxValueBytes) *maxValueBytes = maxData;
+        if (securityBytes) *securityBytes = 0;
+        return ERROR_SUCCESS;
+    });
 }
