@@ -1,18 +1,8 @@
 #include "lib/store/reg_access.h"
 
+#include <new>
+
 namespace halvora {
-
-namespace {
-
-// Closes a key on every path out of a scope.
-struct KeyCloser {
-    HKEY key = nullptr;
-    ~KeyCloser() {
-        if (key) RegCloseKey(key);
-    }
-};
-
-}  // namespace
 
 bool RegAccess::OnValue(const char*, const char*, const RegValue&, int) { return false; }
 bool RegAccess::OnKey(const char*, int) { return false; }
@@ -24,7 +14,8 @@ bool RegAccess::ReadValue(const std::string& path, const char* name, RegValue& v
     if (RegQueryValueExA(key.key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
         return false;
     uint8_t* data = value.Allocate(size);
-    if (size && !data) return false;
+    // Out of memory is not a missing value: a caller must not read it as "N/A".
+    if (size && !data) throw std::bad_alloc();
     DWORD got = size;
     if (RegQueryValueExA(key.key, name, nullptr, &type, data, &got) != ERROR_SUCCESS || got > size) {
         value.Release();

@@ -7,6 +7,17 @@
 
 namespace halvora {
 
+// Closes a key on every path out of a scope, a thrown std::bad_alloc included.
+struct KeyCloser {
+    HKEY key = nullptr;
+    KeyCloser() = default;
+    KeyCloser(const KeyCloser&) = delete;
+    KeyCloser& operator=(const KeyCloser&) = delete;
+    ~KeyCloser() {
+        if (key) RegCloseKey(key);
+    }
+};
+
 class RegAccess {
 public:
     RegAccess() = default;
@@ -17,6 +28,7 @@ public:
     virtual bool OnKey(const char* name, int depth);
 
     // False leaves value untouched, except when the read after the size query fails (then empty).
+    // Every operation throws std::bad_alloc when memory runs out.
     bool ReadValue(const std::string& path, const char* name, RegValue& value) const;
     // Creates the key and any missing keys on the way.
     bool WriteValue(const std::string& path, const char* name, const RegValue& value) const;

@@ -31,7 +31,7 @@ uint8_t* RegValue::Allocate(uint32_t n) {
 void RegValue::SetString(const char* text, bool expand) {
     uint32_t n = text ? static_cast<uint32_t>(std::strlen(text)) + 1 : 1;
     type_ = expand ? REG_EXPAND_SZ : REG_SZ;
-    if (!Allocate(n)) return;
+    if (!Allocate(n)) throw std::bad_alloc();
     if (text)
         std::memcpy(data_, text, n);
     else
@@ -40,13 +40,14 @@ void RegValue::SetString(const char* text, bool expand) {
 
 void RegValue::SetDword(uint32_t v) {
     type_ = REG_DWORD;
-    if (!Allocate(4)) return;
+    if (!Allocate(4)) throw std::bad_alloc();
     for (int i = 0; i < 4; ++i) data_[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 void RegValue::SetBytes(DWORD type, const void* bytes, uint32_t n) {
     type_ = type;
-    if (Allocate(n) && n) std::memcpy(data_, bytes, n);
+    if (!Allocate(n) && n) throw std::bad_alloc();
+    if (n) std::memcpy(data_, bytes, n);
 }
 
 bool RegValue::GetString(std::string& out) const {

@@ -19,6 +19,8 @@ public:
     // Replaces the data by n bytes of undefined content; the type stays. Null when n is 0 or
     // memory runs out (size is then 0).
     uint8_t* Allocate(uint32_t n);
+    // The setters throw std::bad_alloc when memory runs out, so that an empty value is never
+    // written in place of the real one.
     void SetString(const char* text, bool expand);
     void SetDword(uint32_t v);
     void SetBytes(DWORD type, const void* bytes, uint32_t n);

@@ -16,12 +16,10 @@ bool RegWalker::OnKey(const char* name, int depth) {
 
 bool RegWalker::Walk(const char* path, unsigned flags) {
     if (!path) return WalkKey(nullptr, root_, flags, 0);
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root_, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    KeyCloser key;
+    if (RegOpenKeyExA(root_, path, 0, KEY_READ, &key.key) != ERROR_SUCCESS) return false;
     std::string text = path;
-    bool result = WalkKey(&text, key, flags, 0);
-    RegCloseKey(key);
-    return result;
+    return WalkKey(&text, key.key, flags, 0);
 }
 
 bool RegWalker::WalkKey(const std::string* path, HKEY key, unsigned flags, int depth) {
@@ -62,12 +60,10 @@ bool RegWalker::WalkKey(const std::string* path, HKEY key, unsigned flags, int d
             continue;
         }
         if ((flags & kKeys) && !OnKey(name.data(), depth)) return false;
-        HKEY child = nullptr;
-        if (RegOpenKeyExA(key, name.data(), 0, KEY_READ, &child) != ERROR_SUCCESS) continue;
+        KeyCloser child;
+        if (RegOpenKeyExA(key, name.data(), 0, KEY_READ, &child.key) != ERROR_SUCCESS) continue;
         std::string childPath = (path ? *path : std::string()) + "\\" + name.data();
-        bool ok = WalkKey(&childPath, child, flags, depth + 1);
-        RegCloseKey(child);
-        if (!ok) return false;
+        if (!WalkKey(&childPath, child.key, flags, depth + 1)) return false;
     }
 }
 
