@@ -25,6 +25,20 @@ std::string Hex32(MibId id) {
     return text;
 }
 
+std::vector<std::string> TablesOf(const std::vector<std::string>& calls) {
+    std::vector<std::string> tables;
+    for (const std::string& call : calls) {
+        const size_t space = call.find(' ');
+        const std::string operation = call.substr(0, space);
+        const std::string next = space == std::string::npos ? "" : call.substr(space + 1, 9);
+        const bool hasId = next.size() >= 8 && (next.size() == 8 || next[8] == ' ') &&
+                           next.find_first_not_of("0123456789ABCDEF") >= 8;
+        const std::string table = hasId ? next.substr(0, 5) : operation;
+        if (tables.empty() || tables.back() != table) tables.push_back(table);
+    }
+    return tables;
+}
+
 std::ostream& operator<<(std::ostream& out, const Answer& a) {
     return out << "{status " << a.status << ", needed " << a.needed << ", written " << a.written
                << "}";
@@ -50,13 +64,14 @@ Status FakeAdapter::GetBlock(MibId id, void* buffer, int32_t length, uint32_t* n
     Record("GetBlock", id, std::to_string(length));
     if (Status s = Forced("GetBlock", id)) return s;
     auto it = blocks.find(id);
-    if (it == blocks.end()) return APS_UNAVAILABLE;
-    const int32_t size = static_cast<int32_t>(it->second.size());
+    if (it == blocks.end() && !answerAll) return APS_UNAVAILABLE;
+    const std::string block = it != blocks.end() ? it->second : Hex32(id);
+    const int32_t size = static_cast<int32_t>(block.size());
     if (!buffer || length < size) {
         *needed = static_cast<uint32_t>(size);
         return APS_BAD_ARGUMENT;
     }
-    std::memcpy(buffer, it->second.data(), it->second.size());
+    std::memcpy(buffer, block.data(), block.size());
     *written = static_cast<uint32_t>(size);
     return APS_OK;
 }

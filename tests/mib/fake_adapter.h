@@ -21,6 +21,10 @@ using halvora::Status;
 std::string Hex(const void* data, int32_t length);
 std::string Hex32(MibId id);
 
+// The tables a run of calls went to, in order, each run once: the entry of the identifier (its
+// first five hex digits, "44104"), or the operation for calls without one ("GetAuthMode").
+std::vector<std::string> TablesOf(const std::vector<std::string>& calls);
+
 class FakeAdapter : public halvora::AdapterInstance {
 public:
     FakeAdapter() : AdapterInstance(NoOpen{}) {}
