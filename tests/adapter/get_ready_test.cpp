@@ -1,7 +1,6 @@
 // apsGetReady: opens an instance, waits for bound (10 ms) and ready (500 ms), reports the
 // wireless answer only when ready.
 #include "include/halvora.h"
-#include "lib/discovery/windows_family.h"
 #include "tests/adapter/sim.h"
 
 using namespace adapter_test;
@@ -14,18 +13,7 @@ const std::string kWireless =
     Hex("00010101", "01010100" "0101010d") + Dword("0d01020a", 2347);
 const std::string kWired = Hex("00010101", "01010100" "14010100");
 
-class GetReady : public testing_support::StandInTest {
-protected:
-    bool LoadNt(const std::string& oids, const std::string& adapterValues = "") {
-        LoadMachine(NtMachine(oids, adapterValues));
-        Trace();
-        const auto f = halvora::CurrentWindowsFamily();
-        return f == halvora::WindowsFamily::NT5 || f == halvora::WindowsFamily::NT6;
-    }
-};
-
-#define LOAD_NT(...) \
-    if (!LoadNt(__VA_ARGS__)) GTEST_SKIP() << "an NT 5 or NT 6 registry only"
+class GetReady : public NtMachineTest {};
 
 TEST_F(GetReady, BoundAdapterAnswersAtOnceWithItsWirelessFlag) {
     struct Case {

@@ -47,20 +47,12 @@ int32_t Rts(AdapterInstance& instance, halvora::Status& status) {
     return value;
 }
 
-class Instance : public testing_support::StandInTest {
+class Instance : public NtMachineTest {
 protected:
-    // The NT machine's tests describe an NT 5 or 6 registry; under Wine other modes skip them.
-    bool LoadNt(const std::string& oids = kOids, const std::string& adapterValues = "",
-                const std::string& libraryValues = "") {
-        LoadMachine(NtMachine(oids, adapterValues, libraryValues));
-        const WindowsFamily f = halvora::CurrentWindowsFamily();
-        Trace();
-        return f == WindowsFamily::NT5 || f == WindowsFamily::NT6;
+    bool LoadNt(const std::string& oids = kOids, const std::string& adapterValues = "") {
+        return NtMachineTest::LoadNt(oids, adapterValues);
     }
 };
-
-#define LOAD_NT(...) \
-    if (!LoadNt(__VA_ARGS__)) GTEST_SKIP() << "an NT 5 or NT 6 registry only"
 
 TEST_F(Instance, BoundAdapterIsReadyWhenTheConstructorReturns) {
     LOAD_NT();
@@ -125,7 +117,7 @@ TEST_F(Instance, NotOpenedStatesAnswerUnavailableAtOnce) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LoadMachine(c.machine);
-        if (!IsNtFamily(halvora::CurrentWindowsFamily())) GTEST_SKIP() << "NT registry only";
+        if (!IsNt5OrLater()) GTEST_SKIP() << "an NT 5 or NT 6 registry only";
         Trace();
         AdapterInstance instance(c.instance.c_str());
         EXPECT_EQ(WithoutInitialisation(Trace()), c.trace);

@@ -1,5 +1,7 @@
 #include "tests/adapter/sim.h"
 
+#include "lib/discovery/windows_family.h"
+
 #include <cstdio>
 
 namespace adapter_test {
@@ -88,6 +90,18 @@ std::string Hex(const char* oid, const std::string& hex) {
 double MillisecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
+}
+
+bool IsNt5OrLater() {
+    const halvora::WindowsFamily f = halvora::CurrentWindowsFamily();
+    return f == halvora::WindowsFamily::NT5 || f == halvora::WindowsFamily::NT6;
+}
+
+bool NtMachineTest::LoadNt(const std::string& oids, const std::string& adapterValues,
+                           const std::string& libraryValues) {
+    LoadMachine(NtMachine(oids, adapterValues, libraryValues));
+    Trace();
+    return IsNt5OrLater();
 }
 
 void Nds80211Test::Open(const std::string& oids, const std::string& adapterValues) {

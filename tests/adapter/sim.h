@@ -40,6 +40,20 @@ std::string Hex(const char* name, const std::string& hex);
 
 double MillisecondsSince(std::chrono::steady_clock::time_point start);
 
+// True when the running Windows keeps its adapters the NT 5 and NT 6 way (NtMachine's layout).
+bool IsNt5OrLater();
+
+// A test on NtMachine: under Wine, modes of other families skip it.
+class NtMachineTest : public testing_support::StandInTest {
+protected:
+    // Loads NtMachine(...) and drops the trace; false when the family does not fit.
+    bool LoadNt(const std::string& oids, const std::string& adapterValues = "",
+                const std::string& libraryValues = "");
+};
+
+#define LOAD_NT(...) \
+    if (!LoadNt(__VA_ARGS__)) GTEST_SKIP() << "an NT 5 or NT 6 registry only"
+
 // One simulated adapter opened directly, with a plain Nds80211 on its handle.
 class Nds80211Test : public testing_support::StandInTest {
 protected:
