@@ -193,15 +193,13 @@ int RunBatch(Context& ctx, const Args& args) {
         if (!words.empty()) lines.push_back(std::move(line));
     }
 
-    std::string instance;
-    int code = kOk;
-    if (!ResolveAdapter(ctx, args.positional[0], instance, code)) return code;
     Mib mib;
-    bool opened = mib.Open(ctx, instance);
+    int code = kOk;
+    const bool opened = mib.Open(ctx, args.positional[0], code);
     PrintTrace(ctx);
-    if (!opened) return kFailed;
+    if (!opened) return code;
     for (const Line& line : lines) {
-        ctx.out() << RunLine(line, mib.handle(), instance) << '\n';
+        ctx.out() << RunLine(line, mib.handle(), mib.instance()) << '\n';
         PrintTrace(ctx);
     }
     return kOk;

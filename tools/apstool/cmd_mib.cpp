@@ -62,10 +62,8 @@ int RunWalk(Context& ctx, const Args& args, int32_t(APS_CALL* walk)(APS_MIB, uin
     std::vector<Target> targets;
     int code = kOk;
     if (!ParseTargets(ctx, args.positional, 1, targets, code)) return code;
-    std::string instance;
-    if (!ResolveAdapter(ctx, args.positional[0], instance, code)) return code;
     Mib mib;
-    if (!mib.Open(ctx, instance)) return kFailed;
+    if (!mib.Open(ctx, args.positional[0], code)) return code;
     for (const Target& t : targets) {
         int32_t status = walk(mib.handle(), t.id);
         ctx.out() << TargetLabel(t) << ": " << StatusText(status) << '\n';
@@ -91,19 +89,16 @@ int RunShow(Context& ctx, const Args& args) {
     if (leaves.empty())
         return ctx.BadInput("show: no readable leaf under " + subtree.Name());
 
-    std::string instance;
-    int code = kOk;
-    if (!ResolveAdapter(ctx, args.positional.empty() ? "" : args.positional[0], instance, code))
-        return code;
     Mib mib;
-    if (!mib.Open(ctx, instance)) return kFailed;
+    int code = kOk;
+    if (!mib.Open(ctx, args.positional.empty() ? "" : args.positional[0], code)) return code;
     TextTable table;
     for (const Leaf* leaf : leaves) {
         Target t{leaf->id, leaf};
         table.Add({std::string(leaf->name), ShowCell(t, Read(mib.handle(), t, t.NaturalLength(),
                                                               {}, true))});
     }
-    ctx.out() << "adapter " << instance << '\n';
+    ctx.out() << "adapter " << mib.instance() << '\n';
     table.PrintAligned(ctx.out());
     return kOk;
 }
@@ -129,11 +124,9 @@ int RunGet(Context& ctx, const Args& args) {
                                 std::to_string(kMaxLength) + ") nor hex:BYTES");
         }
     }
-    std::string instance;
-    int code = kOk;
-    if (!ResolveAdapter(ctx, p[0], instance, code)) return code;
     Mib mib;
-    if (!mib.Open(ctx, instance)) return kFailed;
+    int code = kOk;
+    if (!mib.Open(ctx, p[0], code)) return code;
     Answer a = Read(mib.handle(), target, length, input, !lengthGiven);
     if (a.status != APS_OK) return ctx.Failed("get " + target.Name() + ": " + Describe(a));
     ctx.out() << FormatValue(target.Kind(), a.bytes.data(), a.bytes.size(), ValueStyle::kHuman)
@@ -165,11 +158,9 @@ int RunSet(Context& ctx, const Args& args) {
             return ctx.BadInput("set: value of " + a.target.Name() + ": " + error);
         assignments.push_back(std::move(a));
     }
-    std::string instance;
-    int code = kOk;
-    if (!ResolveAdapter(ctx, args.positional[0], instance, code)) return code;
     Mib mib;
-    if (!mib.Open(ctx, instance)) return kFailed;
+    int code = kOk;
+    if (!mib.Open(ctx, args.positional[0], code)) return code;
     // Every value is set before the first is applied; a refused one stops everything.
     for (const Assignment& a : assignments) {
         Answer answer = Write(mib.handle(), a.target, a.value);

@@ -59,12 +59,9 @@ int RunScan(Context& ctx, const Args& args) {
     ParseTarget("surveyScan", scan);
     ParseTarget("surveyBssidList", list);
 
-    std::string instance;
-    int code = kOk;
-    if (!ResolveAdapter(ctx, args.positional.empty() ? "" : args.positional[0], instance, code))
-        return code;
     Mib mib;
-    if (!mib.Open(ctx, instance)) return kFailed;
+    int code = kOk;
+    if (!mib.Open(ctx, args.positional.empty() ? "" : args.positional[0], code)) return code;
 
     // The scan request carries no data; four zero bytes go with it.
     Answer request = Write(mib.handle(), scan, ValueBytes{false, {0, 0, 0, 0}});

@@ -84,10 +84,11 @@ Mib::~Mib() {
     if (handle_) apsCloseHandle(handle_);
 }
 
-bool Mib::Open(Context& ctx, const std::string& instance) {
-    handle_ = apsCreateMIB(instance.c_str());
+bool Mib::Open(Context& ctx, std::string_view adapter, int& code) {
+    if (!ResolveAdapter(ctx, adapter, instance_, code)) return false;
+    handle_ = apsCreateMIB(instance_.c_str());
     if (handle_) return true;
-    ctx.Failed("adapter '" + instance + "' has no MIB: it is not wireless, or not bound");
+    code = ctx.Failed("adapter '" + instance_ + "' has no MIB: it is not wireless, or not bound");
     return false;
 }
 

@@ -37,12 +37,15 @@ public:
     Mib(const Mib&) = delete;
     Mib& operator=(const Mib&) = delete;
 
-    // False: the reason was printed.
-    bool Open(Context& ctx, const std::string& instance);
+    // Resolves the ADAPTER argument (as ResolveAdapter) and opens its MIB. False: the reason was
+    // printed, and `code` is the exit code to give.
+    bool Open(Context& ctx, std::string_view adapter, int& code);
     APS_MIB handle() const { return handle_; }
+    const std::string& instance() const { return instance_; }
 
 private:
     APS_MIB handle_ = nullptr;
+    std::string instance_;
 };
 
 }  // namespace apstool
