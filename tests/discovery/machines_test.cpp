@@ -6,8 +6,8 @@
 #include "lib/discovery/records.h"
 #include "lib/discovery/text.h"
 #include "lib/store/reg_access.h"
+#include "tests/discovery/discovery_machine.h"
 #include "tests/discovery/listing.h"
-#include "tests/support/fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +115,7 @@ bool Passes(const InterfaceFilter& f, const Listed& row) {
            ok(f.service, row.service);
 }
 
-class MachineFile : public testing_support::MachineTest,
+class MachineFile : public discovery_test::DiscoveryMachine,
                     public testing::WithParamInterface<Machine> {
 protected:
     void SetUp() override {
@@ -127,7 +127,7 @@ protected:
         // Wine's own registry may list adapters of its own; they stay out of the comparisons.
         before_ = Search(nullptr, 0).Rows();
         scannedBefore_ = halvora::ScanAdapters().size();
-        ASSERT_NO_FATAL_FAILURE(LoadMachineFile(GetParam().file));
+        ASSERT_NO_FATAL_FAILURE(LoadFile(GetParam().file));
         ASSERT_EQ(GetParam().family, halvora::CurrentWindowsFamily())
             << "the machine file describes another Windows version";
     }

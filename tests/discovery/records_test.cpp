@@ -3,7 +3,7 @@
 // family is given explicitly, so these run in every Wine mode; scans look only at the keys a test
 // wrote, whatever Wine keeps beside them.
 #include "lib/discovery/records.h"
-#include "tests/support/fixtures.h"
+#include "tests/discovery/discovery_machine.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ const std::string kDriverValue =
     "\"Driver\"=\"{4D36E972-E325-11CE-BFC1-08002BE10318}\\\\0042\"\n";
 const std::string kInstance = "\"NetCfgInstanceId\"=\"{11111111-2222-3333-4444-555555555555}\"\n";
 
-class Records : public testing_support::MachineTest {};
+class Records : public discovery_test::DiscoveryMachine {};
 
 TEST_F(Records, Nt6ShowsThePlainTextAfterTheLastSemicolon) {
     struct Case {
@@ -62,7 +62,7 @@ TEST_F(Records, Nt6ShowsThePlainTextAfterTheLastSemicolon) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
         std::string text = std::string("\"") + c.stored + "\"\n";
-        LoadMachine(NtDevice("\"DeviceDesc\"=" + text + "\"Mfg\"=" + text +
+        Load(NtDevice("\"DeviceDesc\"=" + text + "\"Mfg\"=" + text +
                                  "\"Service\"=\"x;y\"\n" + kDriverValue,
                              kInstance));
         auto nt6 = AdapterRecord::FromDeviceKey(kDevice, WindowsFamily::NT6);
@@ -99,7 +99,7 @@ TEST_F(Records, Nt5DeviceNeedsContentAndADriverKeyWithContent) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        LoadMachine(c.machine);
+        Load(c.machine);
         auto record = AdapterRecord::FromDeviceKey(kDevice, WindowsFamily::NT5);
         ASSERT_NE(nullptr, record);
         EXPECT_EQ(c.valid, record->valid);
@@ -114,7 +114,7 @@ TEST_F(Records, Nt5DeviceNeedsContentAndADriverKeyWithContent) {
 }
 
 TEST_F(Records, MissingOrNonTextValuesReadNotAvailable) {
-    LoadMachine(NtDevice("\"DeviceDesc\"=dword:00000001\n\"Mfg\"=hex(7):61,00,00\n" + kDriverValue,
+    Load(NtDevice("\"DeviceDesc\"=dword:00000001\n\"Mfg\"=hex(7):61,00,00\n" + kDriverValue,
                          kInstance));
     for (WindowsFamily f : {WindowsFamily::NT5, WindowsFamily::NT6}) {
         auto record = AdapterRecord::FromDeviceKey(kDevice, f);
@@ -145,7 +145,7 @@ TEST_F(Records, Nt4CardNeedsItsOwnServiceAndItsDriverService) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        LoadMachine("REGEDIT4\n" + c.keys);
+        Load("REGEDIT4\n" + c.keys);
         auto record = DriverRecord::FromDriverKey(
             "SYSTEM\\CurrentControlSet\\Services\\TESTNIC1", WindowsFamily::NT4);
         EXPECT_EQ(c.valid, record->valid);
@@ -156,7 +156,7 @@ TEST_F(Records, Nt4CardNeedsItsOwnServiceAndItsDriverService) {
 }
 
 TEST_F(Records, Nt4CardReadsItsTextsFromTheNetworkCardsKey) {
-    LoadMachine(R"(REGEDIT4
+    Load(R"(REGEDIT4
 [HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion\NetworkCards\7]
 "ServiceName"="TESTNIC1"
 "Description"="Test card"
@@ -206,7 +206,7 @@ TEST_F(Records, Win9xInstanceIsTheDriverKeysLastFourCharacters) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        LoadMachine(base + c.extra);
+        Load(base + c.extra);
         auto record = AdapterRecord::FromDeviceKey(device, WindowsFamily::Win9x);
         ASSERT_TRUE(record->valid);
         EXPECT_EQ("0042", record->driverRecord->instanceId);
@@ -233,7 +233,7 @@ TEST_F(Records, Nt5ScanFollowsConnectionsToTheirDevices) {
     const std::string net =
         "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Network\\"
         "{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
-    LoadMachine(NtDevice("\"DeviceDesc\"=\"Card\"\n" + kDriverValue, kInstance) +
+    Load(NtDevice("\"DeviceDesc\"=\"Card\"\n" + kDriverValue, kInstance) +
                 net + "{HalvoraTest-1}\\Connection]\n\"PnpInstanceID\"=\"HalvoraTest\\\\Device\\\\1\"\n" +
                 net + "{HalvoraTest-2}\\Connection]\n\"PnpInstanceID\"=\"HALVORATEST\\\\DEVICE\\\\1\"\n" +
                 net + "{HalvoraTest-3}\\Connection]\n\"PnpInstanceID\"=\"HalvoraTest\\\\Gone\\\\1\"\n" +
@@ -280,14 +280,14 @@ TEST_F(Records, Win9xAndNt4ScansMarkAdaptersByClassNetOrServiceName) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        LoadMachine("REGEDIT4\n" + head + "Device\\1]\n" + c.values + driver);
+        Load("REGEDIT4\n" + head + "Device\\1]\n" + c.values + driver);
         auto all = halvora::ScanAdapters(WindowsFamily::Win9x);
         auto ours = Ours(all);
         EXPECT_EQ(c.entries, ours.size());
         for (const auto* e : ours) EXPECT_EQ("0042", e->Adapter()->driverRecord->instanceId);
     }
 
-    LoadMachine(R"(REGEDIT4
+    Load(R"(REGEDIT4
 [HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion\NetworkCards\HalvoraTest]
 "ServiceName"="TESTNIC1"
 "Class"="Net"
