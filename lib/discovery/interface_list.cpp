@@ -15,7 +15,6 @@ bool TextPasses(const std::string& wanted, const std::string& actual) {
 
 InterfaceList::InterfaceList(const InterfaceFilter* criteria, int32_t count) {
     if (criteria && count > 0) {
-        filters_.reserve(static_cast<size_t>(count));
         for (int32_t i = 0; i < count; ++i) {
             const InterfaceFilter& f = criteria[i];
             filters_.push_back({f.manufacturer ? f.manufacturer : "",
@@ -27,8 +26,9 @@ InterfaceList::InterfaceList(const InterfaceFilter* criteria, int32_t count) {
     for (const auto& collected : collection) {
         // Read afresh: the collected record may be a connection's, the list keeps its own.
         const AdapterRecord* found = collected->Adapter();
+        if (!found) continue;
         auto entry = std::make_unique<InterfaceEntry>();
-        entry->adapter = AdapterRecord::FromDeviceKey(found ? found->deviceKeyPath : "", family);
+        entry->adapter = AdapterRecord::FromDeviceKey(found->deviceKeyPath, family);
         entry->valid = entry->adapter->valid;
         if (entry->valid && Matches(*entry) &&
             IndexOf(entry->adapter->driverRecord->instanceId) == -1)

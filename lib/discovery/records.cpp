@@ -104,7 +104,8 @@ std::unique_ptr<AdapterRecord> AdapterRecord::FromDeviceKey(const std::string& p
     record->description = record->driver = record->manufacturer = record->service =
         kNotAvailable;
     RegAccess reg;
-    if (!reg.KeyHasContent(path)) return record;
+    // No path would name HKEY_LOCAL_MACHINE itself.
+    if (path.empty() || !reg.KeyHasContent(path)) return record;
 
     const DeviceLayout& layout = LayoutOf(f);
     for (int i = 0; i < layout.textCount; ++i)
