@@ -18,17 +18,13 @@ private:
 };
 
 // Owns its identifiers but answers none: every operation 3, the walks 0.
-class ClosedNode : public MibNode {
+class ClosedNode : public EmptyNode {
 public:
-    explicit ClosedNode(int shift) : shift_(shift) {}
-    int GetShift() const override { return shift_; }
+    using EmptyNode::EmptyNode;
     Status Get(MibId, void*, int32_t, uint32_t*, uint32_t*) override { return APS_INVALID; }
     Status Set(MibId, const void*, int32_t, uint32_t*, uint32_t*) override {
         return APS_INVALID;
     }
-
-private:
-    int shift_;
 };
 
 // A table arc with no values: Get and Set -1; Apply and Refresh 3 for the identifiers of its

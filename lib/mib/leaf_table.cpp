@@ -9,6 +9,17 @@ namespace {
 
 constexpr bool IsCached(const Leaf& leaf) { return leaf.get == Form::Cached; }
 
+// A 4-byte value the leaf's check accepts.
+Status ReadChecked(const SetIo& io, const Leaf& leaf, int32_t rowCount, int32_t& value) {
+    if (!io.Exactly(4)) return WrongLength(io, 4);
+    value = ReadInt(io.buffer);
+    if (!leaf.check.Accepts(value, rowCount)) {
+        io.Need(kRejectedValue);
+        return APS_BAD_ARGUMENT;
+    }
+    return APS_OK;
+}
+
 }  // namespace
 
 LeafTable::LeafTable(const TableDef& def, std::span<Slot> slots)
@@ -80,36 +91,23 @@ Status LeafTable::SetCached(int n, const SetIo& io) {
 
     if (leaf.set == Form::Ssid) {
         constexpr int32_t kMaxSsid = 32;
-        if (!io.buffer) {
-            slot.bytes.Assign(nullptr, 0);
-        } else if (io.length > kMaxSsid) {
-            return APS_UNAVAILABLE;
-        } else if (io.length >= 0 && !slot.bytes.Assign(io.buffer, io.length)) {
-            return APS_UNAVAILABLE;
+        if (io.buffer && io.length > kMaxSsid) return APS_UNAVAILABLE;
+        if (!io.buffer || io.length >= 0) {
+            if (!StoreBytes(n, io.buffer, io.buffer ? io.length : 0)) return APS_UNAVAILABLE;
         }
     } else if (leaf.set == Form::RateSet) {
         if (!io.buffer || io.length <= 0) {
             io.Need(kRejectedValue);
             return APS_UNAVAILABLE;
         }
-        if (!slot.bytes.Assign(io.buffer, io.length)) return APS_UNAVAILABLE;
+        if (!StoreBytes(n, io.buffer, io.length)) return APS_UNAVAILABLE;
     } else if (leaf.kind == LeafKind::Mac) {
-        if (!io.Exactly(6)) {
-            io.Need(6);
-            return APS_BAD_ARGUMENT;
-        }
+        if (!io.Exactly(6)) return WrongLength(io, 6);
         std::memcpy(slot.mac, io.buffer, 6);
     } else if (leaf.kind == LeafKind::Int || leaf.kind == LeafKind::U32 ||
                leaf.kind == LeafKind::Truth) {
-        if (!io.Exactly(4)) {
-            io.Need(4);
-            return APS_BAD_ARGUMENT;
-        }
-        const int32_t value = ReadInt(io.buffer);
-        if (!leaf.check.Accepts(value, RowCount())) {
-            io.Need(kRejectedValue);
-            return APS_BAD_ARGUMENT;
-        }
+        int32_t value = 0;
+        if (Status status = ReadChecked(io, leaf, RowCount(), value)) return status;
         slot.number = leaf.kind == LeafKind::Truth ? (value != 0) : value;
     } else {
         return APS_INVALID;
@@ -130,15 +128,8 @@ Status LeafTable::GetRow(int n, const GetIo& io) {
 Status LeafTable::SetRow(int n, const SetIo& io) {
     const Leaf& leaf = Column(n);
     if (!(valid_ & Bit(n))) return APS_UNAVAILABLE;
-    if (!io.Exactly(4)) {
-        io.Need(4);
-        return APS_BAD_ARGUMENT;
-    }
-    const int32_t value = ReadInt(io.buffer);
-    if (!leaf.check.Accepts(value, RowCount())) {
-        io.Need(kRejectedValue);
-        return APS_BAD_ARGUMENT;
-    }
+    int32_t value = 0;
+    if (Status status = ReadChecked(io, leaf, RowCount(), value)) return status;
     if (leaf.set == Form::RowIndex) {
         index_ = value;
         return APS_OK;
@@ -148,6 +139,13 @@ Status LeafTable::SetRow(int n, const SetIo& io) {
     *element = leaf.kind == LeafKind::Truth ? (value != 0) : value;
     dirty_ |= Bit(n);
     return APS_OK;
+}
+
+// Out of memory loses the old bytes too: the column is then not read.
+bool LeafTable::StoreBytes(int n, const void* bytes, int32_t length) {
+    if (slots_[static_cast<size_t>(n) - 1].bytes.Assign(bytes, length)) return true;
+    valid_ &= ~Bit(n);
+    return false;
 }
 
 // Reads into a copy of the cached value, so a failed read changes nothing.
@@ -182,7 +180,7 @@ Status LeafTable::RefreshColumn(int n) {
         ByteBuffer value;
         if (!value.Assign(slot.bytes.Data(), slot.bytes.Length())) return APS_UNAVAILABLE;
         status = adapter.GetBytes(leaf.id, value);
-        if (status == APS_OK && !slot.bytes.Assign(value.Data(), value.Length()))
+        if (status == APS_OK && !StoreBytes(n, value.Data(), value.Length()))
             status = APS_UNAVAILABLE;
         break;
     }

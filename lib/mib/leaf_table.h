@@ -66,6 +66,7 @@ private:
     int Find(MibId id) const;
     Status GetCached(int n, const GetIo& io) const;
     Status SetCached(int n, const SetIo& io);
+    bool StoreBytes(int n, const void* bytes, int32_t length);
     Status GetRow(int n, const GetIo& io);
     Status SetRow(int n, const SetIo& io);
     Status RefreshColumn(int n);

@@ -43,10 +43,7 @@ Status Lenient(Status status, const GetIo& io, const void* value, int32_t size) 
 }
 
 Status GetReady(AdapterInstance& adapter, const GetIo& io) {
-    if (!io.Exactly(4)) {
-        io.Need(4);
-        return APS_BAD_ARGUMENT;
-    }
+    if (!io.Exactly(4)) return WrongLength(io, 4);
     int32_t ready = 0;
     Status status = APS_OK;
     if (adapter.WaitBound(kEventWaitMs)) {
@@ -74,10 +71,7 @@ Status GetPassThrough(const Leaf& leaf, AdapterInstance* instance, const GetIo& 
         EnsureRadioOn(adapter);
         return GetBlock(adapter, id, io);
     case Form::StrictU32: {
-        if (!io.Exactly(4)) {
-            io.Need(4);
-            return APS_BAD_ARGUMENT;
-        }
+        if (!io.Exactly(4)) return WrongLength(io, 4);
         int32_t value = 0;
         const Status status = adapter.GetU32(id, value);
         return status == APS_OK ? CopyExact(io, &value, 4) : status;
@@ -88,10 +82,7 @@ Status GetPassThrough(const Leaf& leaf, AdapterInstance* instance, const GetIo& 
         return status == APS_OK ? CopyExact(io, &value, 4) : status;
     }
     case Form::MacForm: {
-        if (!io.AtLeast(6)) {
-            io.Need(6);
-            return APS_BAD_ARGUMENT;
-        }
+        if (!io.AtLeast(6)) return WrongLength(io, 6);
         MacAddress mac = {};
         const Status status = adapter.GetMac(id, mac);
         return status == APS_OK ? CopyAtLeast(io, mac, 6) : status;
@@ -138,19 +129,13 @@ Status SetPassThrough(const Leaf& leaf, AdapterInstance* instance, const SetIo& 
         EnsureRadioOn(adapter);
         return SetBlock(adapter, id, io);
     case Form::ExactU32: {
-        if (!io.Exactly(4)) {
-            io.Need(4);
-            return APS_BAD_ARGUMENT;
-        }
+        if (!io.Exactly(4)) return WrongLength(io, 4);
         const Status status = adapter.SetU32(id, ReadInt(io.buffer));
         if (status == APS_OK) io.Need(4);
         return status;
     }
     case Form::MacForm: {
-        if (!io.AtLeast(6)) {
-            io.Need(6);
-            return APS_BAD_ARGUMENT;
-        }
+        if (!io.AtLeast(6)) return WrongLength(io, 6);
         MacAddress mac;
         std::memcpy(mac, io.buffer, sizeof mac);
         const Status status = adapter.SetMac(id, mac);
@@ -158,10 +143,7 @@ Status SetPassThrough(const Leaf& leaf, AdapterInstance* instance, const SetIo& 
         return status;
     }
     case Form::PlainU32: {
-        if (!io.AtLeast(4)) {
-            io.Need(4);
-            return APS_BAD_ARGUMENT;
-        }
+        if (!io.AtLeast(4)) return WrongLength(io, 4);
         io.Wrote(4);
         return adapter.SetU32(id, ReadInt(io.buffer));
     }

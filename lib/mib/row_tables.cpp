@@ -72,20 +72,14 @@ Status WepKeysTable::GetOwn(int column, const GetIo& io) {
 
 Status WepKeysTable::SetOwn(int column, const SetIo& io) {
     if (column == 1) {
-        if (!io.Exactly(4)) {
-            io.Need(4);
-            return APS_BAD_ARGUMENT;
-        }
+        if (!io.Exactly(4)) return WrongLength(io, 4);
         const int32_t index = ReadInt(io.buffer);
         if (!Column(1).check.Accepts(index)) return APS_BAD_ARGUMENT;
         index_ = index;
         io.Wrote(4);
         return APS_OK;
     }
-    if (!io.buffer || io.length < kMinKeyLength) {
-        io.Need(kMinKeyLength);
-        return APS_BAD_ARGUMENT;
-    }
+    if (!io.AtLeast(kMinKeyLength)) return WrongLength(io, kMinKeyLength);
     if (!CurrentKey().Assign(io.buffer, io.length)) return APS_UNAVAILABLE;
     dirty_ |= Bit(2);
     return APS_OK;
@@ -143,10 +137,7 @@ Status RegDomainsTable::RefreshAll() {
 
 // Writing a value asks the adapter; the cached codes are not changed.
 Status RegDomainsTable::SetOwn(int column, const SetIo& io) {
-    if (!io.AtLeast(4)) {
-        io.Need(4);
-        return APS_BAD_ARGUMENT;
-    }
+    if (!io.AtLeast(4)) return WrongLength(io, 4);
     if (!instance_) return APS_NOT_BOUND;
     const uint32_t code = static_cast<uint32_t>(ReadInt(io.buffer));
     const Status status = instance_->SetRegDomains(index_, &code);

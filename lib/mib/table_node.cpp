@@ -29,24 +29,19 @@ Status TableNode::Apply(MibId id) {
     return Matches(id) ? child_.Apply(id) : ApplyAll();
 }
 
-Status TableNode::ApplyAll() {
-    switch (def_.apply) {
-    case Side::Through: return child_.ApplyAll();
-    case Side::Masked: return Masked(child_.ApplyAll());
-    case Side::Closed: break;
-    }
-    return APS_OK;
-}
+Status TableNode::ApplyAll() { return WalkChild(def_.apply, &MibNode::ApplyAll); }
 
 Status TableNode::Refresh(MibId id) {
     if (def_.refresh == Side::Closed) return APS_INVALID;
     return Matches(id) ? child_.Refresh(id) : RefreshAll();
 }
 
-Status TableNode::RefreshAll() {
-    switch (def_.refresh) {
-    case Side::Through: return child_.RefreshAll();
-    case Side::Masked: return Masked(child_.RefreshAll());
+Status TableNode::RefreshAll() { return WalkChild(def_.refresh, &MibNode::RefreshAll); }
+
+Status TableNode::WalkChild(Side side, Status (MibNode::*walk)()) {
+    switch (side) {
+    case Side::Through: return (child_.*walk)();
+    case Side::Masked: return Masked((child_.*walk)());
     case Side::Closed: break;
     }
     return APS_OK;

@@ -46,6 +46,8 @@ protected:
     MibNode& Child() { return child_; }
 
 private:
+    Status WalkChild(Side side, Status (MibNode::*walk)());
+
     const TableNodeDef def_;
     MibNode& child_;
 };

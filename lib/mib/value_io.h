@@ -29,12 +29,16 @@ using SetIo = ValueIo<const void>;
 
 inline constexpr uint32_t kRejectedValue = 0xFFFFFFFFu;  // `needed` of a value out of range
 
+// The buffer does not fit the value: `needed` tells the length it must have.
+template <typename Byte>
+Status WrongLength(const ValueIo<Byte>& io, int32_t size) {
+    io.Need(static_cast<uint32_t>(size));
+    return APS_BAD_ARGUMENT;
+}
+
 // A fixed-size value: the length must be exact.
 inline Status CopyExact(const GetIo& io, const void* value, int32_t size) {
-    if (!io.Exactly(size)) {
-        io.Need(static_cast<uint32_t>(size));
-        return APS_BAD_ARGUMENT;
-    }
+    if (!io.Exactly(size)) return WrongLength(io, size);
     std::memcpy(io.buffer, value, static_cast<size_t>(size));
     io.Wrote(static_cast<uint32_t>(size));
     return APS_OK;
@@ -42,10 +46,7 @@ inline Status CopyExact(const GetIo& io, const void* value, int32_t size) {
 
 // A value of variable size: the buffer must hold it; no terminator is copied.
 inline Status CopyAtLeast(const GetIo& io, const void* value, int32_t size) {
-    if (!io.AtLeast(size)) {
-        io.Need(static_cast<uint32_t>(size));
-        return APS_BAD_ARGUMENT;
-    }
+    if (!io.AtLeast(size)) return WrongLength(io, size);
     if (size > 0) std::memcpy(io.buffer, value, static_cast<size_t>(size));
     io.Wrote(static_cast<uint32_t>(size));
     return APS_OK;

@@ -120,7 +120,9 @@ TEST_F(CatalogueRouting, AccessMarksHold) {
     for (const Leaf& leaf : kCatalogue) {
         char buffer[256] = {};
         const int32_t length = NaturalLength(leaf);
-        if (!leaf.Readable()) EXPECT_EQ(Get(leaf.id, buffer, length).status, APS_INVALID) << leaf.name;
+        if (!leaf.Readable()) {
+            EXPECT_EQ(Get(leaf.id, buffer, length).status, APS_INVALID) << leaf.name;
+        }
         const Status set = Set(leaf.id, buffer, length).status;
         if (leaf.Writable())
             EXPECT_NE(set, APS_INVALID) << leaf.name;

@@ -104,9 +104,9 @@ Status FakeAdapter::GetMac(MibId id, MacAddress mac) {
     return APS_OK;
 }
 
-Status FakeAdapter::GetU32(MibId id, int32_t& value) {
-    Record("GetU32", id);
-    if (Status s = Forced("GetU32", id)) return s;
+Status FakeAdapter::Number(const char* operation, MibId id, int32_t& value) {
+    Record(operation, id);
+    if (Status s = Forced(operation, id)) return s;
     auto it = numbers.find(id);
     if (it != numbers.end()) {
         value = it->second;
@@ -117,19 +117,13 @@ Status FakeAdapter::GetU32(MibId id, int32_t& value) {
     return APS_OK;
 }
 
+Status FakeAdapter::GetU32(MibId id, int32_t& value) { return Number("GetU32", id, value); }
+
 Status FakeAdapter::GetCounter(MibId id, uint32_t& value) {
-    int32_t number = 0;
-    Record("GetCounter", id);
-    if (Status s = Forced("GetCounter", id)) return s;
-    auto it = numbers.find(id);
-    if (it != numbers.end())
-        number = it->second;
-    else if (answerAll)
-        number = Derived(id);
-    else
-        return APS_UNAVAILABLE;
+    int32_t number = static_cast<int32_t>(value);
+    const Status status = Number("GetCounter", id, number);
     value = static_cast<uint32_t>(number);
-    return APS_OK;
+    return status;
 }
 
 Status FakeAdapter::SetBlock(MibId id, const void* buffer, int32_t length, uint32_t* needed,

@@ -18,6 +18,8 @@ namespace mib_test {
 using halvora::MibId;
 using halvora::Status;
 
+constexpr uint32_t kRejected = 0xFFFFFFFFu;  // `needed` of a value out of range
+
 std::string Hex(const void* data, int32_t length);
 std::string Hex32(MibId id);
 
@@ -80,6 +82,7 @@ public:
 private:
     // The status an operation answers before it does anything; 0 lets it run.
     Status Forced(const char* operation, MibId id) const;
+    Status Number(const char* operation, MibId id, int32_t& value);
     void Record(const char* operation, MibId id, const std::string& detail = "");
 };
 

@@ -9,8 +9,6 @@ namespace {
 
 using namespace halvora;
 
-constexpr uint32_t kRejected = 0xFFFFFFFFu;
-
 class MacResTest : public MibTest {
 protected:
     void SetUp() override {
@@ -51,37 +49,6 @@ TEST_F(MacResTest, CountersAskTheAdapterBeforeLookingAtTheBuffer) {
         EXPECT_EQ(root->Refresh(id), APS_INVALID) << Hex32(id);
     }
 }
-
-struct RangeCase {
-    MibId id;
-    int32_t value;
-    bool accepted;
-};
-
-class OperationRanges : public MacResTest, public ::testing::WithParamInterface<RangeCase> {};
-
-TEST_P(OperationRanges, AreChecked) {
-    const RangeCase& c = GetParam();
-    const int32_t before = IntOf(c.id);
-    EXPECT_EQ(SetInt(c.id, c.value), c.accepted ? (Answer{0, 0, 0}) : (Answer{2, kRejected, 0}));
-    EXPECT_EQ(IntOf(c.id), c.accepted ? c.value : before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    , OperationRanges,
-    ::testing::Values(RangeCase{APS_dot11RTSThreshold, 3000, true},
-                      RangeCase{APS_dot11RTSThreshold, 3001, false},
-                      RangeCase{APS_dot11RTSThreshold, -1, false},
-                      RangeCase{APS_dot11ShortRetryLimit, 255, true},
-                      RangeCase{APS_dot11ShortRetryLimit, 256, false},
-                      RangeCase{APS_dot11LongRetryLimit, 0, true},
-                      RangeCase{APS_dot11FragmentationThreshold, 255, false},
-                      RangeCase{APS_dot11FragmentationThreshold, 256, true},
-                      RangeCase{APS_dot11FragmentationThreshold, 2432, true},
-                      RangeCase{APS_dot11FragmentationThreshold, 2433, false},
-                      RangeCase{APS_dot11MaxTransmitMSDULifetime, 0, false},
-                      RangeCase{APS_dot11MaxTransmitMSDULifetime, -1, true},
-                      RangeCase{APS_dot11MaxReceiveLifetime, 0, false}));
 
 TEST_F(MacResTest, OperationTableAppliesColumnsTwoToSevenWithTheOperationOfTheirKind) {
     ASSERT_EQ(SetInt(APS_dot11MaxReceiveLifetime, 600).status, APS_OK);

@@ -9,8 +9,6 @@ namespace {
 
 using namespace halvora;
 
-constexpr uint32_t kRejected = 0xFFFFFFFFu;
-
 class PhyTest : public MibTest {
 protected:
     void SetUp() override {
@@ -20,49 +18,6 @@ protected:
         Bind();
     }
 };
-
-struct RangeCase {
-    MibId id;
-    int32_t value;
-    bool accepted;
-};
-
-class PhyRanges : public PhyTest, public ::testing::WithParamInterface<RangeCase> {};
-
-TEST_P(PhyRanges, AreCheckedSigned) {
-    const RangeCase& c = GetParam();
-    const int32_t before = IntOf(c.id);
-    EXPECT_EQ(SetInt(c.id, c.value), c.accepted ? (Answer{0, 0, 0}) : (Answer{2, kRejected, 0}));
-    EXPECT_EQ(IntOf(c.id), c.accepted ? c.value : before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    , PhyRanges,
-    ::testing::Values(RangeCase{APS_dot11CurrentChannel, 0, false},
-                      RangeCase{APS_dot11CurrentChannel, 1, true},
-                      RangeCase{APS_dot11CurrentChannel, 14, true},
-                      RangeCase{APS_dot11CurrentChannel, 15, false},
-                      RangeCase{APS_dot11CurrentCCAMode, 1, true},
-                      RangeCase{APS_dot11CurrentCCAMode, 2, true},
-                      RangeCase{APS_dot11CurrentCCAMode, 3, false},
-                      RangeCase{APS_dot11CurrentCCAMode, 4, true},
-                      RangeCase{APS_dot11CurrentCCAMode, 0, false},
-                      RangeCase{APS_dot11CurrentCCAMode, 36, false},
-                      RangeCase{APS_dot11CurrentFrequency, 9999999, true},
-                      RangeCase{APS_dot11CurrentFrequency, 10000000, false},
-                      RangeCase{APS_dot11CurrentFrequency, -1, false},
-                      RangeCase{APS_dot11CurrentTxAntenna, 0, false},
-                      RangeCase{APS_dot11CurrentRxAntenna, 255, true},
-                      RangeCase{APS_dot11CurrentTxPowerLevel, 8, true},
-                      RangeCase{APS_dot11CurrentTxPowerLevel, 9, false},
-                      RangeCase{APS_dot11CurrentChannelNumber, 99, true},
-                      RangeCase{APS_dot11CurrentChannelNumber, 100, false},
-                      RangeCase{APS_dot11CurrentDwellTime, 0, false},
-                      RangeCase{APS_dot11CurrentPattern, 0, true},
-                      RangeCase{APS_dot11CurrentIndex, 0, false},
-                      RangeCase{APS_dot11EDThreshold, -100, true},
-                      RangeCase{APS_dot11CCAWatchdogCountMin, -1, true},
-                      RangeCase{APS_dot11TIThreshold, -1, true}));
 
 TEST_F(PhyTest, ReadOnlyColumnsRefuseSetAndApply) {
     for (MibId id : {APS_dot11PHYType, APS_dot11TempType, APS_supportedPhyModes,
