@@ -4,6 +4,7 @@
 #include "lib/discovery/windows_family.h"
 #include "molvex/molvex_control.h"
 #include "tests/adapter/sim.h"
+#include "tests/discovery/discovery_machine.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -272,8 +273,18 @@ TEST_F(Instance, Windows9xOpensWithoutTheIoLibraryChecks) {
     EXPECT_EQ(instance.DriverKeyPath(), "System\\CurrentControlSet\\Services\\Class\\Net\\0003");
 }
 
-TEST_F(Instance, Nt4DriverKeyIsTheServiceParameters) {
-    LoadMachine(
+// Under Wine the NT 4 card list is a volatile key; the discovery tests' loader handles that.
+class Nt4Instance : public discovery_test::DiscoveryMachine {
+protected:
+    void SetUp() override { testing_support::ResetStandIn(); }
+    void TearDown() override {
+        testing_support::ResetStandIn();
+        DiscoveryMachine::TearDown();
+    }
+};
+
+TEST_F(Nt4Instance, DriverKeyIsTheServiceParameters) {
+    Load(
         "REGEDIT4\n"
         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion]\n"
         "\"CurrentVersion\"=\"4.0\"\n"
