@@ -41,6 +41,27 @@ constexpr uint32_t kAuthModeFlags[] = {
     kOpen | kShared | kAutomatic,
 };
 
+// Both block directions: the request travels in the caller's buffer (none: a size probe), and
+// the driver's count is believed only within that buffer.
+template <typename Send>
+Status BlockRequest(const void* buffer, int32_t length, uint32_t* needed, uint32_t* done,
+                    Send send) {
+    if (length < 0) return APS_UNAVAILABLE;
+    const uint32_t room = buffer ? static_cast<uint32_t>(length) : 0;
+    uint32_t n = 0, d = 0;
+    const uint32_t status = send(room, &n, &d);
+    if (status == kNdisSuccess) {
+        if (d > room) return APS_UNAVAILABLE;
+        if (done) *done = d;
+        return APS_OK;
+    }
+    if (IsShortBuffer(status)) {
+        if (needed) *needed = n;
+        return APS_BAD_ARGUMENT;
+    }
+    return APS_UNAVAILABLE;
+}
+
 }  // namespace
 
 Nds80211::Nds80211(NIOC_HANDLE handle) : handle_(handle) {}
@@ -91,38 +112,18 @@ uint32_t Nds80211::ProbeOid(uint32_t oid) {
 
 Status Nds80211::BlockQuery(uint32_t oid, void* buffer, int32_t length, uint32_t* needed,
                             uint32_t* written) {
-    if (length < 0) return APS_UNAVAILABLE;
-    if (!buffer) length = 0;
-    uint32_t n = 0, w = 0;
-    uint32_t status = QueryOid(oid, buffer, static_cast<uint32_t>(length), &n, &w);
-    if (status == kNdisSuccess) {
-        if (w > static_cast<uint32_t>(length)) return APS_UNAVAILABLE;
-        if (written) *written = w;
-        return APS_OK;
-    }
-    if (IsShortBuffer(status)) {
-        if (needed) *needed = n;
-        return APS_BAD_ARGUMENT;
-    }
-    return APS_UNAVAILABLE;
+    return BlockRequest(buffer, length, needed, written, [&](uint32_t room, uint32_t* n,
+                                                             uint32_t* w) {
+        return QueryOid(oid, buffer, room, n, w);
+    });
 }
 
 Status Nds80211::BlockSet(uint32_t oid, const void* buffer, int32_t length, uint32_t* needed,
                           uint32_t* read) {
-    if (length < 0) return APS_UNAVAILABLE;
-    if (!buffer) length = 0;
-    uint32_t n = 0, r = 0;
-    uint32_t status = SetOid(oid, buffer, static_cast<uint32_t>(length), &n, &r);
-    if (status == kNdisSuccess) {
-        if (r > static_cast<uint32_t>(length)) return APS_UNAVAILABLE;
-        if (read) *read = r;
-        return APS_OK;
-    }
-    if (IsShortBuffer(status)) {
-        if (needed) *needed = n;
-        return APS_BAD_ARGUMENT;
-    }
-    return APS_UNAVAILABLE;
+    return BlockRequest(buffer, length, needed, read, [&](uint32_t room, uint32_t* n,
+                                                          uint32_t* r) {
+        return SetOid(oid, buffer, room, n, r);
+    });
 }
 
 int32_t Nds80211::IsWireless() {

@@ -100,6 +100,21 @@ uint32_t PlusHeader(uint32_t count) {
     return count > UINT32_MAX - kRawHeader ? UINT32_MAX : count + kRawHeader;
 }
 
+// A raw request: the OID in the buffer's first 4 bytes, the data after them; the counts
+// reported include those 4 bytes.
+template <typename Send>
+Status RawRequest(const void* buffer, int32_t length, uint32_t* needed, uint32_t* done,
+                  Send send) {
+    if (!buffer || length < kRawHeader) return APS_UNAVAILABLE;
+    uint32_t oid;
+    std::memcpy(&oid, buffer, sizeof oid);
+    uint32_t n = 0, d = 0;
+    const Status status = send(oid, length - kRawHeader, &n, &d);
+    if (status == APS_OK && done) *done = PlusHeader(d);
+    if (status == APS_BAD_ARGUMENT && needed) *needed = PlusHeader(n);
+    return status;
+}
+
 }  // namespace
 
 Status Nds80211::GetCounter(MibId id, uint32_t& value) {
@@ -223,15 +238,11 @@ Status Nds80211::GetBlock(MibId id, void* buffer, int32_t length, uint32_t* need
     if (!row) return APS_UNAVAILABLE;
     if (!row->raw) return row->getOid ? BlockQuery(row->getOid, buffer, length, needed, written)
                                       : APS_UNAVAILABLE;
-    if (!buffer || length < kRawHeader) return APS_UNAVAILABLE;
-    uint32_t oid;
-    std::memcpy(&oid, buffer, sizeof oid);
-    uint32_t n = 0, w = 0;
-    Status status =
-        BlockQuery(oid, static_cast<uint8_t*>(buffer) + kRawHeader, length - kRawHeader, &n, &w);
-    if (status == APS_OK && written) *written = PlusHeader(w);
-    if (status == APS_BAD_ARGUMENT && needed) *needed = PlusHeader(n);
-    return status;
+    return RawRequest(buffer, length, needed, written,
+                      [&](uint32_t oid, int32_t dataLength, uint32_t* n, uint32_t* w) {
+                          return BlockQuery(oid, static_cast<uint8_t*>(buffer) + kRawHeader,
+                                            dataLength, n, w);
+                      });
 }
 
 Status Nds80211::SetBlock(MibId id, const void* buffer, int32_t length, uint32_t* needed,
@@ -240,15 +251,11 @@ Status Nds80211::SetBlock(MibId id, const void* buffer, int32_t length, uint32_t
     if (!row) return APS_UNAVAILABLE;
     if (!row->raw) return row->setOid ? BlockSet(row->setOid, buffer, length, needed, read)
                                       : APS_UNAVAILABLE;
-    if (!buffer || length < kRawHeader) return APS_UNAVAILABLE;
-    uint32_t oid;
-    std::memcpy(&oid, buffer, sizeof oid);
-    uint32_t n = 0, r = 0;
-    Status status = BlockSet(oid, static_cast<const uint8_t*>(buffer) + kRawHeader,
-                             length - kRawHeader, &n, &r);
-    if (status == APS_OK && read) *read = PlusHeader(r);
-    if (status == APS_BAD_ARGUMENT && needed) *needed = PlusHeader(n);
-    return status;
+    return RawRequest(buffer, length, needed, read,
+                      [&](uint32_t oid, int32_t dataLength, uint32_t* n, uint32_t* r) {
+                          return BlockSet(oid, static_cast<const uint8_t*>(buffer) + kRawHeader,
+                                          dataLength, n, r);
+                      });
 }
 
 }  // namespace halvora
