@@ -4,6 +4,7 @@
 
 #include "tools/apstool/commands.h"
 
+#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -74,6 +75,11 @@ TEST_F(DefaultMachineTest, BadInputIsOneErrorLineAndWritesNothing) {
     }
     // The threshold the refused lines named is still the driver's.
     EXPECT_EQ("2347\n", RunTool({"get", "1", "dot11RTSThreshold"}).out);
+    // Nor is a registry file written for refused input.
+    const std::string saved = testing::TempDir() + "apstool_refused.reg";
+    std::remove(saved.c_str());
+    EXPECT_EQ(2, RunTool({"--save-registry", saved, "get", "9", "dot11RTSThreshold"}).code);
+    EXPECT_FALSE(std::ifstream(saved).good());
 }
 
 TEST(ToolHelp, EveryCommandHasItsHelpFromTheTable) {

@@ -173,7 +173,7 @@ int RunCommand(const std::vector<std::string>& args, Io io, Registry registry) {
 
     if (g.trace && ctx.started())
         for (const std::string& line : TakeTrace()) io.out << line << '\n';
-    if (!g.saveRegistry.empty() && ctx.started()) {
+    if (!g.saveRegistry.empty() && ctx.started() && code != kBadInput) {
         if (!machine::SaveFile(g.saveRegistry, setup.Export(), error)) {
             io.err << "apstool: " << error << '\n';
             if (code == kOk) code = kFailed;
