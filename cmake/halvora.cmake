@@ -38,3 +38,17 @@ function(halvora_write_def out library)
   endforeach()
   file(WRITE ${out} "${text}")
 endfunction()
+
+# Gives a DLL its module-definition file. On 32-bit Windows the DLL exports the plain names while
+# callers link the decorated __stdcall symbols, so the import library is made by dlltool with
+# --kill-at, which keeps the decorated symbols and imports by the plain name.
+function(halvora_dll_exports target def dllname)
+  target_sources(${target} PRIVATE ${def})
+  set_target_properties(${target} PROPERTIES PREFIX "")
+  if(HALVORA_STDCALL_DECORATED)
+    target_link_options(${target} PRIVATE -Wl,--kill-at)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_DLLTOOL} --kill-at -d ${def} -D ${dllname} -l $<TARGET_LINKER_FILE:${target}>
+      VERBATIM)
+  endif()
+endfunction()
