@@ -1,13 +1,18 @@
 // list --tsv of every example machine, against the output recorded from the host tool: under Wine
 // each machine runs in its own Windows mode and must print what the host prints.
+#include "tests/discovery/discovery_machine.h"
 #include "tests/tools/tool.h"
 
 namespace {
 
 using namespace tool_test;
 
-class MachineList : public testing_support::StandInTest,
-                    public testing::WithParamInterface<const char*> {};
+// Loaded as the discovery tests load them: Wine's volatile NetworkCards takes NT 4 cards too.
+class MachineList : public discovery_test::DiscoveryMachine,
+                    public testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override { testing_support::ResetStandIn(); }
+};
 
 TEST_P(MachineList, TsvIsWhatTheHostPrints) {
     const std::string name = GetParam();
@@ -16,7 +21,7 @@ TEST_P(MachineList, TsvIsWhatTheHostPrints) {
     if (MachineFamily(text) != RunningFamily())
         GTEST_SKIP() << name << " is a " << MachineFamily(text) << " machine";
 #endif
-    ASSERT_NO_FATAL_FAILURE(LoadMachine(text));
+    ASSERT_NO_FATAL_FAILURE(Load(text));
     Outcome o = RunTool({"list", "--tsv"});
     EXPECT_EQ(0, o.code) << o.err;
     EXPECT_EQ(ReadSource("tests/tools/expected/" + name + ".tsv"), o.out);

@@ -1,11 +1,10 @@
 #include "tools/apstool/app.h"
 
 #include "tools/apstool/commands.h"
-#include "tools/apstool/default_machine.h"
+#include "tools/apstool/machine_setup.h"
 #include "tools/apstool/standin.h"
 #include "tools/machine/machine_file.h"
 
-#include <memory>
 #include <new>
 #include <ostream>
 
@@ -47,66 +46,6 @@ bool ParseGlobal(const std::vector<std::string>& args, GlobalOptions& g, std::st
     g.command = i;
     return true;
 }
-
-// Where the registry comes from; checked before the command runs, applied when it starts.
-class MachineSetup {
-public:
-    bool Prepare(const GlobalOptions& g, Registry registry, std::string& error) {
-        std::string text;
-        if (!g.machineFile.empty()) {
-#ifdef _WIN32
-            if (!g.import) {
-                error = "--machine writes " + g.machineFile +
-                        " into this computer's registry; add --import to allow it";
-                return false;
-            }
-#endif
-            if (!machine::ReadFile(g.machineFile, text, error)) return false;
-        } else if (registry == Registry::kProgram) {
-#ifndef _WIN32
-            text = std::string(DefaultMachine());
-#endif
-        }
-        if (text.empty() && g.machineFile.empty()) return true;
-        std::string why;
-        if (!machine::Parse(text, parsed_, why)) {
-            error = "machine file " + (g.machineFile.empty() ? std::string("(default)")
-                                                              : g.machineFile) + ": " + why;
-            return false;
-        }
-        text_ = std::move(text);
-        have_ = true;
-        return true;
-    }
-
-    bool Start(std::string& error) {
-        if (!have_) return true;
-#ifdef _WIN32
-        // A disposable Windows (a Wine prefix): the machine stays imported.
-        return machine::Apply(parsed_, error);
-#else
-        return loaded_.Load(text_, error);
-#endif
-    }
-
-    std::string Export() const {
-#ifdef _WIN32
-        if (!have_)
-            return machine::Export({"HKEY_LOCAL_MACHINE\\SOFTWARE\\MolvexSim",
-                                    "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Class"
-                                    "\\{4D36E972-E325-11CE-BFC1-08002BE10318}"});
-#endif
-        return machine::ExportMachine(parsed_);
-    }
-
-private:
-    bool have_ = false;
-    std::string text_;
-    machine::ParsedMachine parsed_;
-#ifndef _WIN32
-    machine::LoadedMachine loaded_;  // the process registry is emptied again when the tool ends
-#endif
-};
 
 int RunCommand(const std::vector<std::string>& args, Io io, Registry registry) {
     GlobalOptions g;
@@ -155,7 +94,7 @@ int RunCommand(const std::vector<std::string>& args, Io io, Registry registry) {
     }
 
     MachineSetup setup;
-    if (!setup.Prepare(g, registry, error)) {
+    if (!setup.Prepare(g.machineFile, g.import, registry, error)) {
         io.err << "apstool: " << error << '\n';
         return kBadInput;
     }
