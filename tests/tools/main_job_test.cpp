@@ -31,6 +31,36 @@ TEST_F(DefaultMachineTest, ListPrintsEveryAdapterWithItsNames) {
     EXPECT_EQ("Intel Corporation", lines[2].substr(column, 17));
 }
 
+TEST_F(DefaultMachineTest, ListFiltersFormCriteriaThatAnyAdapterMayMatch) {
+    struct Case {
+        std::vector<std::string> filters;
+        std::vector<std::string> services;  // of the adapters listed, in list order
+    };
+    const Case cases[] = {
+        {{"--service", "BCM43XX"}, {"BCM43XX"}},
+        {{"--mfg", "BROADCOM", "--mfg", "ralink technology, corp."}, {"BCM43XX", "RT2870U"}},
+        {{"--mfg", "intel corporation", "--service", "netw5v64"}, {"NETw5v64"}},
+        {{"--mfg", "intel", "--service", "netw5v64"}, {}},  // both texts must match
+        {{"--desc", "Broadcom 802.11b/g WLAN", "--service", "athr"}, {}},
+        // The first --mfg joins --desc in one criterion that nothing matches; the second starts
+        // a criterion of its own.
+        {{"--desc=broadcom 802.11b/g wlan", "--mfg", "Intel", "--mfg", "Atheros Communications Inc."},
+         {"athr"}},
+        {{"--mfg", "Intel", "--mfg", "Broadcom", "--desc", "broadcom 802.11b/g wlan"},
+         {"e1yexpress", "BCM43XX"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"list", "--tsv"};
+        args.insert(args.end(), c.filters.begin(), c.filters.end());
+        Outcome o = RunTool(args);
+        ASSERT_EQ(0, o.code) << o.err;
+        std::vector<std::string> services;
+        for (const std::string& line : o.Lines()) services.push_back(line.substr(line.rfind('\t') + 1));
+        EXPECT_EQ(c.services, services) << o.out;
+    }
+    EXPECT_EQ("no adapter found\n", RunTool({"list", "--service", "none"}).out);
+}
+
 TEST_F(DefaultMachineTest, ShowPrintsTheMibOfTheFirstWirelessAdapter) {
     Outcome o = RunTool({"show"});
     ASSERT_EQ(0, o.code) << o.err;
