@@ -184,7 +184,7 @@ TEST_F(RegistrySeam, QueryInfoReportsCountsAndMaxima) {
     EXPECT_EQ(10u, maxSub);
     EXPECT_EQ(2u, values);
     EXPECT_EQ(7u, maxName);
-    EXPECT_EQ(8u, maxData);
+    EXPECT_EQ(16u, maxData);  // the text's size as stored, in UTF-16
 
     HKEY empty = Create("short");
     ASSERT_EQ(ERROR_SUCCESS, RegQueryInfoKeyA(empty, nullptr, nullptr, nullptr, &subkeys, &maxSub,

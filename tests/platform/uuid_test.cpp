@@ -8,12 +8,11 @@
 
 namespace {
 
-std::string Text(const UUID& uuid) {
+std::string Text(UUID uuid) {
     RPC_CSTR text = nullptr;
     EXPECT_EQ(RPC_S_OK, UuidToStringA(&uuid, &text));
     std::string out = reinterpret_cast<char*>(text);
     EXPECT_EQ(RPC_S_OK, RpcStringFreeA(&text));
-    EXPECT_EQ(nullptr, text);
     return out;
 }
 

@@ -316,7 +316,9 @@ LONG RegQueryInfoKeyA(HKEY key, LPSTR keyClass, LPDWORD classChars, LPDWORD, LPD
         for (auto& [n, child] : k->subkeys) maxSub = std::max<DWORD>(maxSub, child->name.size());
         for (auto& v : k->values) {
             maxName = std::max<DWORD>(maxName, v.name.size());
-            maxData = std::max<DWORD>(maxData, v.data.size());
+            // Texts are kept as UTF-16 by the real registry, which reports that size here.
+        bool text = v.type == REG_SZ || v.type == REG_EXPAND_SZ || v.type == REG_MULTI_SZ;
+        maxData = std::max<DWORD>(maxData, v.data.size() * (text ? 2 : 1));
         }
         if (keyClass && classChars && *classChars) keyClass[0] = '\0';
         if (classChars) *classChars = 0;
