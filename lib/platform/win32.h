@@ -142,7 +142,7 @@ HOST_API DWORD GetTickCount(void);
 HOST_API BOOL GetVersionExA(LPOSVERSIONINFOA info);
 
 HOST_API RPC_STATUS UuidCreate(UUID* uuid);
-HOST_API RPC_STATUS UuidToStringA(const UUID* uuid, RPC_CSTR* text);
+HOST_API RPC_STATUS UuidToStringA(UUID* uuid, RPC_CSTR* text);
 HOST_API RPC_STATUS RpcStringFreeA(RPC_CSTR* text);
 
 #endif  // host

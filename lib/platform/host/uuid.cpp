@@ -18,7 +18,7 @@ RPC_STATUS UuidCreate(UUID* uuid) {
     return RPC_S_OK;
 }
 
-RPC_STATUS UuidToStringA(const UUID* uuid, RPC_CSTR* text) {
+RPC_STATUS UuidToStringA(UUID* uuid, RPC_CSTR* text) {
     if (!uuid || !text) return 1702;
     char* out = static_cast<char*>(std::malloc(37));
     if (!out) return 14;  // RPC_S_OUT_OF_MEMORY
