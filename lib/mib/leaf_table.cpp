@@ -84,14 +84,14 @@ Status LeafTable::GetCached(int n, const GetIo& io) const {
 Status LeafTable::SetCached(int n, const SetIo& io) {
     const Leaf& leaf = Column(n);
     Slot& slot = slots_[static_cast<size_t>(n) - 1];
-    if (!(valid_ & Bit(n))) {
-        if (!(leaf.flags & kUnreadSetRejected)) return APS_UNAVAILABLE;
-        return APS_BAD_ARGUMENT;
-    }
+    // A value can be set only once it has been read.
+    if (!(valid_ & Bit(n)))
+        return (leaf.flags & kUnreadSetRejected) ? APS_BAD_ARGUMENT : APS_UNAVAILABLE;
 
     if (leaf.set == Form::Ssid) {
         constexpr int32_t kMaxSsid = 32;
         if (io.buffer && io.length > kMaxSsid) return APS_UNAVAILABLE;
+        // A null buffer empties the SSID; a negative length keeps it but sends it again.
         if (!io.buffer || io.length >= 0) {
             if (!StoreBytes(n, io.buffer, io.buffer ? io.length : 0)) return APS_UNAVAILABLE;
         }

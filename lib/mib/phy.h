@@ -3,7 +3,6 @@
 // nothing to apply are closed on their apply side.
 #pragma once
 
-#include "lib/adapter/adapter_instance.h"
 #include "lib/mib/leaf_table.h"
 #include "lib/mib/mib_group.h"
 #include "lib/mib/row_tables.h"
@@ -74,9 +73,9 @@ private:
     static constexpr Side C = Side::Closed;
 
     TableNodeOf<RatesTable> ratesRx_{TableOf(0x50A04000u, C, T), kRatesRxTable,
-                                     &AdapterInstance::GetRxRates};
+                                     RatesTable::Direction::Receive};
     TableNodeOf<RatesTable> ratesTx_{TableOf(0x50904000u, C, T), kRatesTxTable,
-                                     &AdapterInstance::GetTxRates};
+                                     RatesTable::Direction::Transmit};
     TableNodeOf<CachedTable<kAntennasListTable>> antennasList_{TableOf(0x50804000u, C, T)};
     TableNodeOf<RegDomainsTable> regDomains_{TableOf(0x50704000u, C, T), kRegDomainsTable};
     TableNodeOf<CachedTable<kPhyIrTable>> ir_{TableOf(0x50604000u, T, T)};

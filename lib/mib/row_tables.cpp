@@ -156,7 +156,8 @@ Status RatesTable::RefreshAll() {
     if (!instance_) return APS_NOT_BOUND;
     index_ = 1;
     int32_t rates[kRateCount] = {};
-    const Status status = (instance_->*read_)(rates);
+    const Status status = direction_ == Direction::Transmit ? instance_->GetTxRates(rates)
+                                                            : instance_->GetRxRates(rates);
     if (status != APS_OK) return status;
     std::copy(rates, rates + kRateCount, rates_);
     dirty_ = 0;

@@ -63,15 +63,16 @@ private:
 // The supported transmit or receive rates, rows 1 to 8.
 class RatesTable : public LeafTable {
 public:
-    using Read = Status (AdapterInstance::*)(int32_t*);
-    RatesTable(const TableDef& def, Read read) : LeafTable(def, {}), read_(read) {}
+    enum class Direction { Transmit, Receive };
+    RatesTable(const TableDef& def, Direction direction)
+        : LeafTable(def, {}), direction_(direction) {}
     Status RefreshAll() override;
 
 protected:
     int32_t* Element(int column) override;
 
 private:
-    Read read_;
+    Direction direction_;
     int32_t rates_[kRateCount] = {};
 };
 
