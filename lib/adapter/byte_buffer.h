@@ -21,18 +21,20 @@ public:
     int32_t Capacity() const { return capacity_; }
     const char* Text() const { return data_ ? reinterpret_cast<const char*>(data_) : ""; }
 
-    // Makes room for n bytes; when the capacity is short the content is replaced by n zero bytes
-    // (capacity 0 when that allocation fails). The length is not changed.
+    // Makes room for n bytes; when the capacity is short the content is replaced by n zero bytes.
+    // The length is not changed. Throws std::bad_alloc when memory runs out, with the content
+    // left as it was, so that out of memory reaches the export frame instead of passing for a
+    // value the adapter does not have.
     bool Reserve(int32_t n) {
         if (n <= capacity_) return true;
+        uint8_t* fresh = new uint8_t[static_cast<uint32_t>(n)]();
         delete[] data_;
-        data_ = new (std::nothrow) uint8_t[static_cast<uint32_t>(n)]();
-        capacity_ = data_ ? n : 0;
-        if (!data_) length_ = 0;
-        return data_ != nullptr;
+        data_ = fresh;
+        capacity_ = n;
+        return true;
     }
 
-    // Stores length bytes and a zero byte after them; false when memory runs out (then empty).
+    // Stores length bytes and a zero byte after them; throws std::bad_alloc as Reserve does.
     bool Assign(const void* bytes, int32_t length) {
         if (length < 0 || !bytes) length = 0;
         if (length == INT32_MAX || !Reserve(length + 1)) return false;
