@@ -115,3 +115,46 @@ os.makedirs(corpus, exist_ok=True)
 for name, data in [("win98", win9x()), ("nt40", nt4()), ("winxp", nt(2)), ("win7", nt(3))]:
     with open(os.path.join(corpus, name + ".bin"), "wb") as f:
         f.write(data)
+
+
+# fuzz_exports: a 16-bit length, the calls, then the driver's answers (fuzz_exports.cpp).
+def raw_id(value):
+    return bytes([3]) + struct.pack("<I", value)
+
+
+def access(op, handle, ident, length_choice, flags=0, data=b""):
+    return bytes([op, handle]) + raw_id(ident) + bytes([length_choice, flags]) + data
+
+
+CREATE, GET, SET, APPLY, REFRESH, CLOSE, NOTIFY, SEARCH = range(8)
+RTS, SSID, MAC, RAW = 0x48104100, 0x44104480, 0x48104080, 0xD0104200
+
+
+def exports_seed(class_row, driver=b""):
+    calls = bytes([class_row, CREATE, 0])
+    calls += access(GET, 0, RTS, 0)                       # cached int, 4 bytes
+    calls += access(SET, 0, RTS, 0, 0, struct.pack("<I", 2000))
+    calls += bytes([APPLY, 0]) + raw_id(0)
+    calls += access(GET, 0, SSID, 5, 0) + bytes([0, 1])  # 256-byte buffer
+    calls += access(SET, 0, SSID, 4, 0) + bytes([4]) + b"home"
+    calls += access(GET, 0, MAC, 1)
+    calls += access(GET, 0, RAW, 4, 0) + bytes([8]) + b"\x01\x01\x01\x0d" + bytes(4)
+    calls += bytes([NOTIFY, 1]) + access(GET, 0, RTS, 0) + bytes([NOTIFY, 2])
+    calls += bytes([REFRESH, 0]) + raw_id(0x44000000)
+    calls += bytes([SEARCH]) + raw_id(RTS)
+    calls += bytes([CLOSE, 0]) + access(GET, 3, RTS, 0) + bytes([CLOSE, 4])
+    return struct.pack("<H", len(calls)) + calls + driver
+
+
+corpus = os.path.join(here, "corpus", "exports")
+os.makedirs(corpus, exist_ok=True)
+# Answers: every request succeeds with no data; or with 4 bytes; or all too short / not supported.
+answers = {
+    "generic-empty": (0, b""),
+    "generic-four": (0, bytes([0x00, 4, 0xD0, 0x07, 0, 0]) * 64),
+    "service-short": (4, bytes([0x05, 8]) * 64),
+    "pci-unsupported": (30, bytes([0x03, 0]) * 64),
+}
+for name, (row, driver) in answers.items():
+    with open(os.path.join(corpus, name + ".bin"), "wb") as f:
+        f.write(exports_seed(row, driver))
