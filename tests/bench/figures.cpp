@@ -6,6 +6,7 @@
 #include "lib/mib/catalogue.h"
 #include "lib/platform/win32.h"
 #include "molvex/molvex_control.h"
+#include "tools/apstool/default_machine.h"
 #include "tools/machine/machine_file.h"
 
 #include <cstdio>
@@ -22,17 +23,6 @@ namespace {
 // The generic wireless adapter of the default machine.
 constexpr const char* kInstance = "{2C4F8B13-9E7A-4D56-B1C0-5A8E3F6D7102}";
 
-std::string SourcePath(const std::string& relative) {
-#ifdef _WIN32
-    std::string path = std::string("Z:") + HALVORA_SOURCE_DIR + "/" + relative;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-#else
-    return std::string(HALVORA_SOURCE_DIR) + "/" + relative;
-#endif
-}
-
 // One machine loaded for a figure; the registry is put back when the figure ends.
 std::unique_ptr<machine::LoadedMachine> g_machine;
 
@@ -42,12 +32,7 @@ void Load(const std::string& text) {
     if (!g_machine->Load(text, error)) throw std::runtime_error(error);
 }
 
-void LoadDefault() {
-    std::string text, error;
-    if (!machine::ReadFile(SourcePath("machines/default.reg"), text, error))
-        throw std::runtime_error(error);
-    Load(text);
-}
+void LoadDefault() { Load(std::string(apstool::DefaultMachine())); }
 
 void Unload() { g_machine.reset(); }
 
