@@ -8,32 +8,6 @@
 
 namespace apstool {
 
-namespace {
-
-#ifdef _WIN32
-// Wine keeps some keys volatile (NetworkCards lists the host's interfaces), and below a volatile
-// key only volatile keys can be made: the machine's keys that cannot be lasting are made volatile
-// before the import writes them.
-void CreateKeys(const machine::ParsedMachine& parsed) {
-    for (const machine::KeyChange& k : parsed.keys) {
-        if (k.removeTree) continue;
-        HKEY root = k.root == "HKEY_CURRENT_USER"   ? HKEY_CURRENT_USER
-                    : k.root == "HKEY_CLASSES_ROOT" ? HKEY_CLASSES_ROOT
-                                                    : HKEY_LOCAL_MACHINE;
-        for (DWORD option : {REG_OPTION_NON_VOLATILE, REG_OPTION_VOLATILE}) {
-            HKEY key = nullptr;
-            if (RegCreateKeyExA(root, k.path.c_str(), 0, nullptr, option, KEY_ALL_ACCESS, nullptr,
-                                &key, nullptr) == ERROR_SUCCESS) {
-                RegCloseKey(key);
-                break;
-            }
-        }
-    }
-}
-#endif
-
-}  // namespace
-
 bool MachineSetup::Prepare(const std::string& file, bool import, Registry registry,
                            std::string& error) {
     std::string text;
@@ -67,7 +41,6 @@ bool MachineSetup::Prepare(const std::string& file, bool import, Registry regist
 bool MachineSetup::Start(std::string& error) {
     if (!have_) return true;
 #ifdef _WIN32
-    CreateKeys(parsed_);
     return machine::Apply(parsed_, error);
 #else
     return loaded_.Load(text_, error);

@@ -18,12 +18,14 @@ HKEY RootKey(const std::string& root) {
     return HKEY_LOCAL_MACHINE;
 }
 
+#ifdef _WIN32
 bool KeyExists(HKEY root, const std::string& path) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
 }
+#endif
 
 // Deletes a key and everything below it (RegDeleteKeyA removes only empty keys on NT).
 void DeleteTree(HKEY root, const std::string& path) {
@@ -48,12 +50,27 @@ void DeleteTree(HKEY root, const std::string& path) {
     RegCloseKey(parent);
 }
 
+// Creates a key with the keys on the way. Wine keeps some keys volatile (NetworkCards lists the
+// host's interfaces), and below a volatile key only volatile keys can be made.
+bool CreateKey(HKEY root, const std::string& path) {
+    for (DWORD option : {DWORD(REG_OPTION_NON_VOLATILE), DWORD(REG_OPTION_VOLATILE)}) {
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, option, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr) == ERROR_SUCCESS) {
+            RegCloseKey(key);
+            return true;
+        }
+    }
+    return false;
+}
+
 struct ValueSnapshot {
     bool existed = false;
     DWORD type = 0;
     std::vector<uint8_t> data;
 };
 
+#ifdef _WIN32
 ValueSnapshot ReadSnapshot(HKEY root, const std::string& path, const std::string& name) {
     ValueSnapshot s;
     HKEY key = nullptr;
@@ -70,12 +87,13 @@ ValueSnapshot ReadSnapshot(HKEY root, const std::string& path, const std::string
     RegCloseKey(key);
     return s;
 }
+#endif
 
 bool WriteValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
                 const std::vector<uint8_t>& data) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (!CreateKey(root, path) ||
+        RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
         return false;
     LONG rc = RegSetValueExA(key, name.c_str(), 0, type, data.data(),
                              static_cast<DWORD>(data.size()));
@@ -189,13 +207,10 @@ bool Apply(const ParsedMachine& machine, std::string& error) {
             DeleteTree(root, k.path);
             continue;
         }
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(root, k.path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        if (!CreateKey(root, k.path)) {
             error = "cannot create key " + k.root + "\\" + k.path;
             return false;
         }
-        RegCloseKey(key);
         for (const ValueChange& v : k.values) {
             if (v.remove) {
                 DeleteValue(root, k.path, v.name);
