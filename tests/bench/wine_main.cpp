@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
         std::map<std::string, double> ns;
         for (const bench::Figure& f : figures) {
             f.setUp();
+            f.once();  // warm-up: the first run pays for cold caches
             long n = 0;
             double elapsed = 0;
             for (long batch = 1; elapsed < seconds; batch *= 2) {

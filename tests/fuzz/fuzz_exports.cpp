@@ -1,5 +1,5 @@
 // Sequences of export calls on MIBs of every adapter class the factory can create, over a driver
-// that answers every request with fuzzed bytes, lengths and statuses (fuzz_driver.h): gets and
+// that answers every request with fuzzed bytes, lengths and statuses (fuzzed_driver.h): gets and
 // sets with fuzzed identifiers, buffers and lengths, apply, refresh, status notifications, and
 // closes of valid, closed and foreign handles. Nothing may crash, copy past a buffer, report more
 // bytes than the buffer holds, leak, or leave a driver handle open.
@@ -13,7 +13,7 @@
 #include "lib/mib/catalogue.h"
 #include "lib/platform/host/host_control.h"
 #include "lib/store/reg_access.h"
-#include "tests/fuzz/fuzz_driver.h"
+#include "tests/fuzz/fuzzed_driver.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "tests/fuzz/fuzz_driver.h"
+#include "tests/fuzz/fuzzed_driver.h"
 
 #include "lib/adapter/nioc.h"
 
