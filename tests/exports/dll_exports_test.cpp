@@ -38,7 +38,8 @@ public:
 private:
     HMODULE module_;
 #else
-    SharedLibrary() : module_(dlopen("libhalvora.so", RTLD_NOW | RTLD_LOCAL)) {}
+    // By its full path: under a sanitizer the runtime's dlopen does not search our run path.
+    SharedLibrary() : module_(dlopen(HALVORA_SHARED_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {}
     ~SharedLibrary() {
         if (module_) dlclose(module_);
     }
