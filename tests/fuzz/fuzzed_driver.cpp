@@ -21,6 +21,7 @@ ByteReader g_empty(nullptr, 0);
 NIOC_HANDLE g_next = 0x100;
 std::map<NIOC_HANDLE, std::vector<Handler>> g_open;
 int g_badCloses = 0;
+volatile uint8_t g_sink;  // keeps the driver's reads of a set's buffer
 
 ByteReader& In() { return g_in ? *g_in : g_empty; }
 
@@ -118,8 +119,9 @@ BOOL NIOC_CALL NIOC_SetOid(NIOC_HANDLE handle, uint32_t* status, uint32_t, const
     fuzz::Answer a = fuzz::ReadAnswer(length);
     // The driver reads what it was given; a bad buffer shows up here under the sanitizer.
     if (buffer && length) {
-        volatile uint8_t sum = 0;
+        uint8_t sum = 0;
         for (uint32_t i = 0; i < length; ++i) sum += static_cast<const uint8_t*>(buffer)[i];
+        fuzz::g_sink = sum;
     }
     if (status) *status = a.status;
     if (needed) *needed = a.needed;
