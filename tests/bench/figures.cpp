@@ -95,10 +95,16 @@ struct Request {
 std::vector<Request> g_requests;
 double g_requestsPerOpen = 0;
 
-void CreateOnce() {
+void OpenAndClose() {
     APS_MIB mib = apsCreateMIB(kInstance);
     if (!mib) throw std::runtime_error("apsCreateMIB failed");
     apsCloseHandle(mib);
+}
+
+void CreateOnce() {
+    OpenAndClose();
+    // As in the baseline: the stand-in's trace must not grow from run to run.
+    MolvexSim_ClearTrace();
 }
 
 // The queries and sets of one opening, read from the stand-in's trace.
@@ -106,7 +112,7 @@ void RecordRequests() {
     LoadDefault();
     apsInitialize();
     MolvexSim_Reset();
-    CreateOnce();
+    OpenAndClose();
     std::istringstream lines(TakeTrace());
     std::string line;
     g_requests.clear();
