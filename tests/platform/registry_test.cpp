@@ -195,10 +195,16 @@ TEST_F(RegistrySeam, QueryInfoReportsCountsAndMaxima) {
     RegCloseKey(empty);
 }
 
-TEST_F(RegistrySeam, KeyWithSubkeysIsNotDeleted) {
+// On NT a key with subkeys is not deleted; Windows 9x deletes the whole tree.
+TEST_F(RegistrySeam, KeyWithSubkeysIsDeletedAsTheFamilyDoes) {
     RegCloseKey(Create("parent\\child"));
-    EXPECT_NE(ERROR_SUCCESS, RegDeleteKeyA(key_, "parent"));
-    ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyA(key_, "parent\\child"));
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    ASSERT_TRUE(GetVersionExA(&version));
+    if (version.dwPlatformId == VER_PLATFORM_WIN32_NT) {
+        EXPECT_NE(ERROR_SUCCESS, RegDeleteKeyA(key_, "parent"));
+        ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyA(key_, "parent\\child"));
+    }
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyA(key_, "parent"));
     HKEY k = nullptr;
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyExA(key_, "parent", 0, KEY_READ, &k));
