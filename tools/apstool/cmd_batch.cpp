@@ -77,18 +77,18 @@ bool ParseCode(const std::string& text, uint32_t& out) {
 }
 
 bool ParseLine(const std::vector<std::string>& w, Line& line, std::string& error) {
-    const VerbSpec* spec = nullptr;
+    const VerbSpec* form = nullptr;
     for (const VerbSpec& v : kVerbs)
-        if (v.word == w[0]) spec = &v;
-    if (!spec) {
+        if (v.word == w[0]) form = &v;
+    if (!form) {
         error = "unknown request '" + w[0] + "' (get, set, apply, refresh, notify, sleep)";
         return false;
     }
-    if (w.size() < spec->minWords || w.size() > spec->maxWords) {
-        error = w[0] + (w.size() < spec->minWords ? ": missing arguments" : ": too many arguments");
+    if (w.size() < form->minWords || w.size() > form->maxWords) {
+        error = w[0] + (w.size() < form->minWords ? ": missing arguments" : ": too many arguments");
         return false;
     }
-    line.verb = spec->verb;
+    line.verb = form->verb;
     switch (line.verb) {
     case Verb::kNotify:
         if (ParseCode(w[1], line.number)) return true;

@@ -144,13 +144,13 @@ bool ParseArgs(const Command& command, const std::vector<std::string>& words, Ar
         std::string name = w, value;
         size_t eq = w.find('=');
         if (eq != std::string::npos) name = w.substr(0, eq);
-        auto spec = std::find_if(command.options.begin(), command.options.end(),
+        auto declared = std::find_if(command.options.begin(), command.options.end(),
                                  [&](const OptionSpec& o) { return o.name == name; });
-        if (spec == command.options.end()) {
+        if (declared == command.options.end()) {
             error = std::string(command.name) + ": unknown option " + name;
             return false;
         }
-        if (spec->value.empty()) {
+        if (declared->value.empty()) {
             if (eq != std::string::npos) {
                 error = std::string(command.name) + ": " + name + " takes no value";
                 return false;
@@ -160,7 +160,7 @@ bool ParseArgs(const Command& command, const std::vector<std::string>& words, Ar
         } else if (i + 1 < words.size()) {
             value = words[++i];
         } else {
-            error = std::string(command.name) + ": " + name + " needs " + std::string(spec->value);
+            error = std::string(command.name) + ": " + name + " needs " + std::string(declared->value);
             return false;
         }
         out.options.emplace_back(name, value);
