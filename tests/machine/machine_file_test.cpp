@@ -69,6 +69,10 @@ TEST_F(MachineFile, SaveThenLoadGivesTheSameRegistry) {
     EXPECT_NE(std::string::npos, first.find("\"Blob\"=hex:01,02,03,04\n"));
 }
 
+#define DEEP4 "\\a\\a\\a\\a"
+#define DEEP64 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4 DEEP4
+#define DEEP DEEP64 DEEP64 DEEP64 DEEP64 DEEP64 DEEP64 DEEP64 DEEP64
+
 struct BadCase {
     const char* text;
     const char* message;
@@ -91,6 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"not a registry file\n", "not a REGEDIT4 file"},
         BadCase{"REGEDIT4\n\"a\"=\"b\"\n", "line 2: value outside a section"},
         BadCase{"REGEDIT4\n[HKEY_NOWHERE\\x]\n", "unknown root key"},
+        BadCase{"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\MachineTest\\Half" DEEP "]\n",
+                "deeper than 512 levels"},
         BadCase{"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\MachineTest\\Half]\n\"a\"=\"b\"\n"
                 "\"n\"=dword:123456789\n",
                 "line 4: malformed dword value"},

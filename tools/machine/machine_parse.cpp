@@ -3,12 +3,15 @@
 // narrowed, hex(2) and hex(7) data converted from UTF-16).
 #include "tools/machine/machine_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
 namespace machine {
 
 namespace {
+
+constexpr long kMaxDepth = 512;
 
 constexpr std::string_view kRoots[] = {"HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER",
                                        "HKEY_CLASSES_ROOT"};
@@ -182,6 +185,9 @@ bool ParseSection(const std::string& line, size_t lineNo, Reader& r, KeyChange& 
     if (!known) return r.Fail(lineNo, "unknown root key '" + root + "'");
     key.root = root;
     key.path = slash == std::string::npos ? "" : inner.substr(slash + 1);
+    // The registry nests keys at most 512 levels deep.
+    if (std::count(key.path.begin(), key.path.end(), '\\') >= kMaxDepth)
+        return r.Fail(lineNo, "key path deeper than 512 levels");
     if (key.removeTree && key.path.empty()) return r.Fail(lineNo, "cannot delete a root key");
     return true;
 }
